@@ -1,0 +1,21 @@
+// The pure cost of one complete pick: the strip's bands, the conversion and the seven readout texts.
+#include "colour/hsl.h"
+#include "editor/readout_texts.h"
+#include "editor/strip_bands.h"
+
+#include <benchmark/benchmark.h>
+
+static void BM_CompletePick(benchmark::State& state) {
+    using namespace tintora;
+    int colour = 0x123456;
+    for (auto _ : state) {
+        const Channels base = ChannelsOf(colour);
+        const BandColours bands = ComputeBands(base, TintSteps(base), ShadeSteps(base));
+        const ReadoutTexts texts = MakeReadoutTexts(bands[kBaseBand]);
+        benchmark::DoNotOptimize(texts);
+        colour = (colour * 1103515245 + 12345) & 0xFFFFFF;
+    }
+}
+BENCHMARK(BM_CompletePick);
+
+BENCHMARK_MAIN();

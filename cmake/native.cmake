@@ -1,0 +1,31 @@
+# Native build: the pure code, unit-tested with GoogleTest under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and benchmarked with Google Benchmark.
+option(TINTORA_SANITIZE "Build with ASan and UBSan" ON)
+if(TINTORA_SANITIZE)
+  set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(tintora_core PUBLIC ${sanitizers})
+  target_link_options(tintora_core PUBLIC ${sanitizers})
+endif()
+
+find_package(GTest REQUIRED)
+enable_testing()
+add_executable(tintora_unit_tests
+  tests/colour/colour_value_test.cpp
+  tests/colour/hsl_test.cpp
+  tests/editor/strip_bands_test.cpp
+  tests/editor/readout_texts_test.cpp
+  tests/editor/layout_test.cpp
+  tests/editor/random_colour_test.cpp
+  tests/editor/no_allocation_test.cpp
+  tests/messenger/key_path_test.cpp
+  tests/picking/pick_rules_test.cpp
+  tests/resources/palette_picture_test.cpp)
+target_link_libraries(tintora_unit_tests PRIVATE tintora_core GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(tintora_unit_tests)
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_executable(tintora_bench bench/pick_bench.cpp)
+  target_link_libraries(tintora_bench PRIVATE tintora_core benchmark::benchmark)
+endif()

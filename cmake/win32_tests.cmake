@@ -1,0 +1,42 @@
+# Win32 tests: GoogleTest built for Windows from its sources, each test program run by CTest in a
+# fresh Wine prefix on a private X display (scripts/wine-session). The end-to-end tests drive the
+# real program with real input from Linux the same way.
+option(TINTORA_WIN32_TESTS "Build the Win32 tests" ON)
+if(NOT TINTORA_WIN32_TESTS)
+  return()
+endif()
+
+set(gtest_source /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${gtest_source} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# GoogleTest's own code is not held to our warning flags.
+target_compile_options(gtest PRIVATE -w)
+target_compile_options(gtest_main PRIVATE -w)
+
+enable_testing()
+set(wine_session ${CMAKE_SOURCE_DIR}/scripts/wine-session)
+
+add_library(tintora_win32_test_main STATIC tests/win32/test_main.cpp tests/win32/window_fixture.cpp)
+target_link_libraries(tintora_win32_test_main PUBLIC tintora_win gtest)
+target_include_directories(tintora_win32_test_main PUBLIC tests/win32)
+
+# One program per area, one fresh prefix per program.
+function(tintora_win32_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE tintora_win32_test_main)
+  tintora_windows_executable(${name})
+  add_test(NAME ${name} COMMAND ${wine_session} wine $<TARGET_FILE:${name}>)
+endfunction()
+
+tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
+tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
+tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
+
+# End-to-end: the real program under real X input.
+file(GLOB e2e_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
+foreach(script ${e2e_tests})
+  get_filename_component(stem ${script} NAME_WE)
+  add_test(NAME e2e_${stem} COMMAND ${wine_session} /usr/bin/python3 ${script} $<TARGET_FILE:tintora>)
+endforeach()

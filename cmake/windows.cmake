@@ -1,0 +1,59 @@
+# The Windows program and its Win32 tests. Under mingw-w64 everything links statically, so the
+# program is one file with nothing to install.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(pixmaps ${CMAKE_SOURCE_DIR}/src/resources/pixmaps)
+set(images ${CMAKE_BINARY_DIR}/images)
+set(make_images ${CMAKE_SOURCE_DIR}/src/resources/make_images.py)
+add_custom_command(
+  OUTPUT ${images}/tintora.ico ${images}/eyedropper.cur ${images}/arrow.bmp
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${images}
+  COMMAND Python3::Interpreter ${make_images} icon ${images}/tintora.ico ${pixmaps}/icon16.txt ${pixmaps}/icon32.txt
+  COMMAND Python3::Interpreter ${make_images} cursor ${images}/eyedropper.cur ${pixmaps}/eyedropper.txt
+  COMMAND Python3::Interpreter ${make_images} mask ${images}/arrow.bmp ${pixmaps}/arrow.txt
+  DEPENDS ${make_images} ${pixmaps}/icon16.txt ${pixmaps}/icon32.txt ${pixmaps}/eyedropper.txt ${pixmaps}/arrow.txt
+  COMMENT "Drawing the icon, the eyedropper and the arrow")
+add_custom_target(tintora_images DEPENDS ${images}/tintora.ico ${images}/eyedropper.cur ${images}/arrow.bmp)
+
+enable_language(RC)
+
+add_library(tintora_win STATIC
+  src/editor/frm_tintora.cpp
+  src/editor/colour_state.cpp
+  src/editor/startup.cpp
+  src/picking/palette_picking.cpp
+  src/picking/strip_picking.cpp
+  src/picking/screen_sampler.cpp
+  src/messenger/registry_reader.cpp
+  src/messenger/registry_writer.cpp
+  src/messenger/shell_reg_write.cpp
+  src/messenger/save_colour.cpp
+  src/platform/surface.cpp
+  src/platform/picture_box.cpp
+  src/platform/message_loop.cpp
+  src/resources/pictures.cpp)
+target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 advapi32 ole32 oleaut32 uuid)
+target_compile_definitions(tintora_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+
+set(resource_script ${CMAKE_SOURCE_DIR}/src/resources/tintora.rc)
+set_source_files_properties(${resource_script} PROPERTIES OBJECT_DEPENDS
+  "${images}/tintora.ico;${images}/eyedropper.cur;${images}/arrow.bmp")
+
+# Every executable that makes the window carries the pictures.
+function(tintora_windows_executable name)
+  target_sources(${name} PRIVATE ${resource_script})
+  target_include_directories(${name} PRIVATE ${images})
+  target_link_libraries(${name} PRIVATE tintora_win)
+  add_dependencies(${name} tintora_images)
+  if(NOT MSVC)
+    target_link_options(${name} PRIVATE -static)
+  endif()
+endfunction()
+
+add_executable(tintora WIN32 src/main.cpp)
+tintora_windows_executable(tintora)
+if(NOT MSVC)
+  target_link_options(tintora PRIVATE -municode)
+endif()
+
+include(cmake/win32_tests.cmake)

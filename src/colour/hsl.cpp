@@ -1,0 +1,55 @@
+#include "colour/hsl.h"
+
+#include <cmath>
+
+namespace modTintora {
+namespace {
+
+// Nearest integer, ties to even, independent of the FPU rounding mode.
+std::int16_t RoundHalfEven(double value) {
+    const double floor = std::floor(value);
+    const double fraction = value - floor;
+    double result = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) result = floor + 1.0;
+    return static_cast<std::int16_t>(result);
+}
+
+} // namespace
+
+HslColor RgbToHsl(ColourValue value) {
+    const std::int16_t red = GetRed(value);
+    const std::int16_t green = GetGreen(value);
+    const std::int16_t blue = GetBlue(value);
+    const std::int16_t cMax = MaxOf(MaxOf(red, green), blue);
+    const std::int16_t cMin = MinOf(MinOf(red, green), blue);
+    const int diff = cMax - cMin;
+    const int sum = cMax + cMin;
+
+    const double lum = static_cast<double>(sum * 240 + 255) / 510.0;
+    double sat = 0.0;
+    double hue = 160.0;
+    if (cMax != cMin) {
+        // The test uses the luminance before rounding: sums up to 253 take the first form.
+        const double divisor = lum <= 120.0 ? static_cast<double>(sum) : static_cast<double>(510 - sum);
+        sat = (static_cast<double>(diff * 240) + 0.5) / divisor;
+
+        const auto distance = [&](std::int16_t channel) {
+            return (static_cast<double>(40 * (cMax - channel)) + 0.5) / static_cast<double>(diff);
+        };
+        const double redDistance = distance(red);
+        const double greenDistance = distance(green);
+        const double blueDistance = distance(blue);
+        if (red == cMax) {
+            hue = blueDistance - greenDistance;
+        } else if (green == cMax) {
+            hue = (80.0 + redDistance) - blueDistance;
+        } else {
+            hue = (160.0 + greenDistance) - redDistance;
+        }
+        // No wrap at the top: a hue just below 240 rounds to 240.
+        if (hue < 0.0) hue += 240.0;
+    }
+    return HslColor{RoundHalfEven(hue), RoundHalfEven(sat), RoundHalfEven(lum)};
+}
+
+} // namespace modTintora

@@ -1,0 +1,54 @@
+// The eyedropper. A press on the sampler turns the pointer into the eyedropper and samples the
+// screen pixel under its tip over and over, letting the window's messages run between samples;
+// the release, which arrives through those messages, ends the loop. The sampler keeps the mouse
+// captured, so the release comes here wherever it happens.
+#include "editor/frm_tintora.h"
+
+#include "editor/marker.h"
+#include "platform/message_loop.h"
+
+namespace tintora {
+
+void frmTintora::SampleScreenOnce() {
+    POINT point{};
+    ::GetCursorPos(&point);
+    const HWND under = ::WindowFromPoint(point);
+    platform::UniqueWindowDc dc = platform::GetWindowDc(under);
+    ::ScreenToClient(under, &point);
+    COLORREF sample = ::GetPixel(dc.get(), point.x, point.y);
+    platform::PictureBox& chosen = Box(picChosenColor);
+    if (sample == CLR_INVALID) {
+        // Outside what the client DC can read (a title bar, a border): copy the block there into the
+        // New swatch and take its first pixel.
+        ::BitBlt(chosen.SurfaceDc(), 0, 0, chosen.ScaleWidth(), chosen.ScaleHeight(), dc.get(), point.x,
+                 point.y, SRCCOPY);
+        sample = chosen.ReadPixel(0, 0);
+    } else {
+        chosen.SetPixel(0, 0, sample);
+    }
+    dc.reset();
+    state_.MarkerPos = kStartMarker;
+    SetBaseColor(static_cast<ColourValue>(sample));
+}
+
+// Any button pressed on the sampler. A second press while sampling runs its own loop inside the
+// first; one release ends both.
+void frmTintora::picScreenColor_MouseDown(int, int, float, float) {
+    pointer_ = Pointer::Eyedropper;
+    ::SetCursor(pictures_.Eyedropper());
+    Box(picScreenColor).SetPicture(nullptr);
+    while (pointer_ == Pointer::Eyedropper && hwnd_ != nullptr) {
+        SampleScreenOnce();
+        // Closing the window or a quit request ends sampling too.
+        if (!platform::PumpPendingMessages(hwnd_)) break;
+    }
+}
+
+// The release, wherever it happens: the pointer and the sampler's picture come back.
+void frmTintora::picScreenColor_MouseUp(int, int, float, float) {
+    pointer_ = Pointer::Default;
+    ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // IDC_ARROW
+    Box(picScreenColor).SetPicture(Box(picMouse).Picture());
+}
+
+} // namespace tintora

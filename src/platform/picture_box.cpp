@@ -1,0 +1,127 @@
+#include "platform/picture_box.h"
+
+#include <windowsx.h>
+
+namespace platform {
+namespace {
+
+int ButtonsHeld(WPARAM keys) {
+    return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) | ((keys & MK_MBUTTON) ? 4 : 0);
+}
+
+} // namespace
+
+bool PictureBox::Register(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &PictureBox::WndProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.lpszClassName = kClassName;
+    return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+PictureBox::~PictureBox() {
+    if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+bool PictureBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, COLORREF background,
+                        PictureBoxListener* listener) {
+    id_ = id;
+    back_ = background;
+    listener_ = listener;
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    hwnd_ = ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | style, bounds.left, bounds.top,
+                              bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+    if (hwnd_ == nullptr) return false;
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    if (!surface_.Create(client.right, client.bottom)) return false;
+    Redraw();
+    return true;
+}
+
+void PictureBox::SetBackColor(COLORREF colour) noexcept {
+    back_ = colour;
+    Redraw();
+}
+
+void PictureBox::SetPicture(HICON picture) noexcept {
+    picture_ = picture;
+    Redraw();
+}
+
+void PictureBox::Invalidate() noexcept { ::InvalidateRect(hwnd_, nullptr, FALSE); }
+
+void PictureBox::Redraw() noexcept {
+    surface_.Fill(0, 0, surface_.Width() - 1, surface_.Height() - 1, back_);
+    if (picture_ != nullptr) ::DrawIconEx(surface_.Dc(), 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
+    Invalidate();
+}
+
+LRESULT CALLBACK PictureBox::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* box = static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        box->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
+    }
+    auto* box = reinterpret_cast<PictureBox*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (box != nullptr) box->hwnd_ = nullptr;
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return box != nullptr ? box->HandleMessage(message, wParam, lParam)
+                          : ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1; // the surface covers every pixel
+    case WM_LBUTTONDOWN: OnButtonDown(1, wParam, lParam); return 0;
+    case WM_RBUTTONDOWN: OnButtonDown(2, wParam, lParam); return 0;
+    case WM_MBUTTONDOWN: OnButtonDown(4, wParam, lParam); return 0;
+    case WM_MOUSEMOVE: OnMove(wParam, lParam); return 0;
+    case WM_LBUTTONUP: OnButtonUp(1, wParam, lParam); return 0;
+    case WM_RBUTTONUP: OnButtonUp(2, wParam, lParam); return 0;
+    case WM_MBUTTONUP: OnButtonUp(4, wParam, lParam); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS;
+    case WM_CAPTURECHANGED: return 0; // a drag that loses the mouse simply stops getting events
+    default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+void PictureBox::OnPaint() noexcept {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    if (dc != nullptr) surface_.Show(dc, paint.rcPaint);
+    ::EndPaint(hwnd_, &paint);
+}
+
+MouseEvent PictureBox::EventOf(int button, WPARAM keys, LPARAM point) const noexcept {
+    const int shift =
+        ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) | ((::GetKeyState(VK_MENU) < 0) ? 4 : 0);
+    // Signed: with the mouse captured the pointer can be left of or above the box.
+    return MouseEvent{button, shift, static_cast<float>(GET_X_LPARAM(point)),
+                      static_cast<float>(GET_Y_LPARAM(point))};
+}
+
+void PictureBox::OnButtonDown(int button, WPARAM keys, LPARAM point) noexcept {
+    if ((::GetWindowLongW(hwnd_, GWL_STYLE) & WS_TABSTOP) != 0) ::SetFocus(hwnd_);
+    ::SetCapture(hwnd_);
+    if (listener_ != nullptr) listener_->OnMouseDown(*this, EventOf(button, keys, point));
+}
+
+void PictureBox::OnMove(WPARAM keys, LPARAM point) noexcept {
+    if (listener_ != nullptr) listener_->OnMouseMove(*this, EventOf(ButtonsHeld(keys), keys, point));
+}
+
+void PictureBox::OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept {
+    // The capture lasts until the last button held is let go.
+    if (ButtonsHeld(keys) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
+    if (listener_ != nullptr) listener_->OnMouseUp(*this, EventOf(button, keys, point));
+}
+
+} // namespace platform

@@ -1,0 +1,83 @@
+// Our picture box: a child window that shows a retained surface. It has a background colour, an
+// optional picture drawn at its top-left corner, pixel access, and mouse events in its own pixels
+// that keep coming from the press to the release, wherever the pointer goes.
+#pragma once
+
+#include "platform/surface.h"
+
+namespace platform {
+
+struct MouseEvent {
+    int button; // press and release: the button concerned; move: the buttons held (1 left, 2 right, 4 middle)
+    int shift;  // 1 Shift, 2 Ctrl, 4 Alt
+    float x;    // drawing-area pixels; negative or beyond the box while the mouse is captured
+    float y;
+};
+
+class PictureBox;
+
+class PictureBoxListener {
+public:
+    virtual void OnMouseDown(PictureBox& box, const MouseEvent& event) = 0;
+    virtual void OnMouseMove(PictureBox& box, const MouseEvent& event) = 0;
+    virtual void OnMouseUp(PictureBox& box, const MouseEvent& event) = 0;
+
+protected:
+    ~PictureBoxListener() = default;
+};
+
+class PictureBox {
+public:
+    static constexpr const wchar_t* kClassName = L"TintoraPictureBox";
+    static bool Register(HINSTANCE instance);
+
+    PictureBox() = default;
+    PictureBox(const PictureBox&) = delete;
+    PictureBox& operator=(const PictureBox&) = delete;
+    ~PictureBox();
+
+    // style: WS_BORDER for the flat one-pixel border, WS_TABSTOP to take the focus, WS_VISIBLE.
+    bool Create(HWND parent, int id, const RECT& bounds, DWORD style, COLORREF background,
+                PictureBoxListener* listener);
+
+    HWND Hwnd() const noexcept { return hwnd_; }
+    int Id() const noexcept { return id_; }
+    int ScaleWidth() const noexcept { return surface_.Width(); }
+    int ScaleHeight() const noexcept { return surface_.Height(); }
+    HDC SurfaceDc() const noexcept { return surface_.Dc(); }
+
+    COLORREF BackColor() const noexcept { return back_; }
+    // Repaints the whole box in the colour, with the picture on top.
+    void SetBackColor(COLORREF colour) noexcept;
+
+    HICON Picture() const noexcept { return picture_; }
+    // Not owned; nullptr clears the picture.
+    void SetPicture(HICON picture) noexcept;
+
+    COLORREF ReadPixel(int x, int y) const noexcept { return surface_.Read(x, y); }
+    // Drawing goes to the retained surface; Invalidate() then shows it, once for many drawings.
+    void SetPixel(int x, int y, COLORREF colour) noexcept { surface_.Write(x, y, colour); }
+    void FillRect(int left, int top, int right, int bottom, COLORREF colour) noexcept {
+        surface_.Fill(left, top, right, bottom, colour);
+    }
+    void Invalidate() noexcept;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Redraw() noexcept;
+    void OnPaint() noexcept;
+    void OnButtonDown(int button, WPARAM keys, LPARAM point) noexcept;
+    void OnMove(WPARAM keys, LPARAM point) noexcept;
+    void OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept;
+    MouseEvent EventOf(int button, WPARAM keys, LPARAM point) const noexcept;
+
+    HWND hwnd_ = nullptr;
+    int id_ = 0;
+    COLORREF back_ = RGB(255, 255, 255);
+    HICON picture_ = nullptr;
+    PictureBoxListener* listener_ = nullptr;
+    Surface surface_;
+};
+
+} // namespace platform

@@ -1,0 +1,43 @@
+// A retained off-screen drawing surface: a top-down 32-bit DIB section selected into its own memory
+// DC. Pixels are read and written straight in memory (no GDI call, no allocation), and the surface
+// is copied to the screen only from WM_PAINT.
+#pragma once
+
+#include "platform/handles.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+
+class Surface {
+public:
+    Surface() = default;
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    bool Create(int width, int height);
+
+    int Width() const noexcept { return width_; }
+    int Height() const noexcept { return height_; }
+    HDC Dc() const noexcept { return dc_.get(); }
+
+    // The colour at a point, or CLR_INVALID (-1) outside the surface.
+    COLORREF Read(int x, int y) const noexcept;
+    void Write(int x, int y, COLORREF colour) noexcept;
+    // Both corners inclusive, clipped to the surface.
+    void Fill(int left, int top, int right, int bottom, COLORREF colour) noexcept;
+    void Show(HDC target, const RECT& area) const noexcept;
+
+private:
+    // Destroyed in reverse order: the original bitmap goes back into the DC, then the DC goes,
+    // then the bitmap that was selected into it.
+    UniqueBitmap bitmap_;
+    UniqueMemoryDc dc_;
+    std::optional<SelectionGuard> selection_;
+    std::uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,25 @@
+// The pictures the window carries, loaded once from the program's resources: the eyedropper cursor
+// (twice, one copy for the sampler box and one kept aside to give it back) and the marker arrow.
+#pragma once
+
+#include "platform/handles.h"
+
+namespace tintora {
+
+class Pictures {
+public:
+    bool Load(HINSTANCE instance);
+    HICON Eyedropper() const noexcept { return eyedropper_.get(); }
+    HICON EyedropperCopy() const noexcept { return eyedropperCopy_.get(); }
+    HICON Arrow() const noexcept { return arrow_.get(); }
+
+private:
+    platform::UniqueIcon eyedropper_;
+    platform::UniqueIcon eyedropperCopy_;
+    platform::UniqueIcon arrow_;
+};
+
+// The window icon at the large or the small system size. Shared: never destroyed.
+HICON LoadWindowIcon(HINSTANCE instance, bool large);
+
+} // namespace tintora

@@ -1,0 +1,74 @@
+#include "colour/hex_text.h"
+#include "colour/hsl.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+using namespace modTintora;
+
+namespace {
+
+struct Case {
+    int red, green, blue;
+    int hue, sat, lum;
+};
+
+} // namespace
+
+TEST(RgbToHsl, KnownColours) {
+    const Case cases[] = {
+        {0, 0, 0, 160, 0, 0},         {255, 255, 255, 160, 0, 240}, {128, 128, 128, 160, 0, 121},
+        {127, 127, 127, 160, 0, 120}, {192, 192, 192, 160, 0, 181}, {255, 0, 0, 0, 240, 120},
+        {0, 255, 0, 80, 240, 120},    {0, 0, 255, 160, 240, 120},   {255, 255, 0, 40, 240, 120},
+        {0, 255, 255, 120, 240, 120}, {255, 0, 255, 200, 240, 120}, {255, 0, 1, 240, 240, 120},
+        {255, 1, 0, 0, 240, 120},     {255, 128, 0, 20, 240, 120},  {1, 0, 0, 0, 240, 1},
+        {2, 0, 0, 0, 240, 1},         {80, 1, 0, 0, 240, 38},       {100, 150, 200, 140, 114, 142},
+        {200, 100, 50, 13, 144, 118}, {10, 11, 12, 140, 22, 11},
+    };
+    for (const Case& c : cases) {
+        const HslColor hsl = RgbToHsl(PackRgb(c.red, c.green, c.blue));
+        EXPECT_EQ(hsl.Hue, c.hue) << c.red << "," << c.green << "," << c.blue;
+        EXPECT_EQ(hsl.Sat, c.sat) << c.red << "," << c.green << "," << c.blue;
+        EXPECT_EQ(hsl.Lum, c.lum) << c.red << "," << c.green << "," << c.blue;
+    }
+}
+
+TEST(RgbToHsl, TopByteIsIgnored) {
+    const HslColor plain = RgbToHsl(PackRgb(100, 150, 200));
+    const HslColor topped = RgbToHsl(PackRgb(100, 150, 200) | static_cast<ColourValue>(0x7F000000));
+    EXPECT_EQ(plain.Hue, topped.Hue);
+    EXPECT_EQ(plain.Sat, topped.Sat);
+    EXPECT_EQ(plain.Lum, topped.Lum);
+}
+
+// Every colour, against an integer formulation: luminance is the smallest integer at least
+// (max + min) x 240 / 510; saturation and hue stay on the scale; greys are hue 160, saturation 0.
+TEST(RgbToHsl, EveryColourStaysOnTheScale) {
+    int failures = 0;
+    for (int value = 0; value <= 0xFFFFFF && failures < 10; ++value) {
+        const int red = value & 0xFF, green = (value >> 8) & 0xFF, blue = value >> 16;
+        const int high = std::max({red, green, blue});
+        const int low = std::min({red, green, blue});
+        const int lum = ((high + low) * 240 + 509) / 510;
+        const HslColor hsl = RgbToHsl(value);
+        bool ok = hsl.Lum == lum && hsl.Sat >= 0 && hsl.Sat <= 240 && hsl.Hue >= 0 && hsl.Hue <= 240;
+        if (high == low)
+            ok = ok && hsl.Hue == 160 && hsl.Sat == 0;
+        else
+            ok = ok && hsl.Sat > 0;
+        if (!ok) {
+            ++failures;
+            ADD_FAILURE() << "colour " << red << "," << green << "," << blue << " gave " << hsl.Hue << ","
+                          << hsl.Sat << "," << hsl.Lum;
+        }
+    }
+}
+
+TEST(HexText, TwoUpperCaseDigitsPerChannelRedFirst) {
+    EXPECT_EQ(std::string(HexTextOf(PackRgb(200, 100, 50)).data()), "C86432");
+    EXPECT_EQ(std::string(HexTextOf(PackRgb(10, 11, 12)).data()), "0A0B0C");
+    EXPECT_EQ(std::string(HexTextOf(0).data()), "000000");
+    EXPECT_EQ(std::string(HexTextOf(0xFFFFFF).data()), "FFFFFF");
+}
