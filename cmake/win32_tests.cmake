@@ -34,9 +34,14 @@ tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
 tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
 tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
 
-# End-to-end: the real program under real X input.
+# End-to-end: the real program under real X input, with a probe that reads its readouts.
+add_executable(tintora_probe tests/e2e/probe.cpp)
+target_compile_definitions(tintora_probe PRIVATE UNICODE _UNICODE)
+if(NOT MSVC)
+  target_link_options(tintora_probe PRIVATE -static)
+endif()
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
 foreach(script ${e2e_tests})
   get_filename_component(stem ${script} NAME_WE)
-  add_test(NAME e2e_${stem} COMMAND ${wine_session} /usr/bin/python3 ${script} $<TARGET_FILE:tintora>)
+  add_test(NAME e2e_${stem} COMMAND ${wine_session} /usr/bin/python3 ${script} $<TARGET_FILE:tintora> $<TARGET_FILE:tintora_probe>)
 endforeach()
