@@ -45,3 +45,6 @@ foreach(script ${e2e_tests})
   get_filename_component(stem ${script} NAME_WE)
   add_test(NAME e2e_${stem} COMMAND ${wine_session} /usr/bin/python3 ${script} $<TARGET_FILE:tintora> $<TARGET_FILE:tintora_probe>)
 endforeach()
+
+# Benchmarks under Wine, run by `make bench` (scripts/bench), never by the tests.
+include(cmake/wine_benches.cmake)

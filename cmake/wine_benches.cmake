@@ -1,0 +1,7 @@
+# Windows benchmark programs, each named wine_bench_*; scripts/bench runs every one under Wine
+# and hands it the path of tintora.exe.
+function(tintora_wine_bench name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE tintora_win32_test_main)
+  tintora_windows_executable(${name})
+endfunction()
