@@ -18,9 +18,11 @@ target_compile_options(gtest_main PRIVATE -w)
 enable_testing()
 set(wine_session ${CMAKE_SOURCE_DIR}/scripts/wine-session)
 
-add_library(tintora_win32_test_main STATIC tests/win32/test_main.cpp tests/win32/window_fixture.cpp)
-target_link_libraries(tintora_win32_test_main PUBLIC tintora_win gtest)
-target_include_directories(tintora_win32_test_main PUBLIC tests/win32)
+add_library(tintora_win32_test_support STATIC tests/win32/window_fixture.cpp)
+target_link_libraries(tintora_win32_test_support PUBLIC tintora_win gtest)
+target_include_directories(tintora_win32_test_support PUBLIC tests/win32)
+add_library(tintora_win32_test_main STATIC tests/win32/test_main.cpp)
+target_link_libraries(tintora_win32_test_main PUBLIC tintora_win32_test_support)
 
 # One program per area, one fresh prefix per program.
 function(tintora_win32_test name)

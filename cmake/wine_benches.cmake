@@ -1,7 +1,7 @@
 # Windows benchmark programs, each named wine_bench_*; scripts/bench runs every one under Wine
-# and hands it the path of tintora.exe.
+# and hands it the path of tintora.exe. They may use the test helpers (window_fixture.h).
 function(tintora_wine_bench name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE tintora_win32_test_main)
+  target_link_libraries(${name} PRIVATE tintora_win32_test_support)
   tintora_windows_executable(${name})
 endfunction()
