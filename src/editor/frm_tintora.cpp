@@ -117,6 +117,8 @@ LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_CTLCOLORSTATIC:
         return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
+    case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
     case WM_CLOSE: cmdClose_Click(); return 0;
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -205,6 +207,13 @@ bool frmTintora::CreateControl(const ControlSpec& spec) {
         ::MoveWindow(control, spec.left + spec.width - width, spec.top, width, spec.height, FALSE);
     }
     return true;
+}
+
+// Leaving the window remembers which control had the focus; coming back gives it back.
+void frmTintora::OnActivate(int state) {
+    if (state != WA_INACTIVE) return;
+    const HWND focused = ::GetFocus();
+    if (focused != nullptr && ::IsChild(hwnd_, focused)) focus_ = focused;
 }
 
 void frmTintora::OnCommand(int id, int code) {

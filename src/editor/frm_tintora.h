@@ -72,6 +72,7 @@ private:
     bool OnCreate();
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     bool CreateControl(const ControlSpec& spec);
+    void OnActivate(int state);
     void OnCommand(int id, int code);
     void OnPaint();
     LRESULT OnColorStatic(HDC dc, HWND control);
@@ -88,6 +89,7 @@ private:
     bool PumpPendingMessages();
 
     HWND hwnd_ = nullptr;
+    HWND focus_ = nullptr; // the control to give the focus back to
     ColourState state_;
     int arrowTop_ = 0;
     ReadoutTexts shownTexts_{};
