@@ -60,6 +60,11 @@ public:
     void FillRect(int left, int top, int right, int bottom, COLORREF colour) noexcept {
         surface_.Fill(left, top, right, bottom, colour);
     }
+    // A whole picture of the box's size, row by row.
+    void SetPixels(const std::int32_t* colours) noexcept {
+        surface_.WriteAll(colours);
+        Invalidate();
+    }
     void Invalidate() noexcept;
 
 private:

@@ -41,6 +41,12 @@ void Surface::Write(int x, int y, COLORREF colour) noexcept {
     bits_[y * width_ + x] = SwapRedBlue(colour);
 }
 
+void Surface::WriteAll(const std::int32_t* colours) noexcept {
+    ::GdiFlush();
+    for (int i = 0; i < width_ * height_; ++i)
+        bits_[i] = SwapRedBlue(static_cast<std::uint32_t>(colours[i]));
+}
+
 void Surface::Fill(int left, int top, int right, int bottom, COLORREF colour) noexcept {
     left = left < 0 ? 0 : left;
     top = top < 0 ? 0 : top;

@@ -25,6 +25,8 @@ public:
     // The colour at a point, or CLR_INVALID (-1) outside the surface.
     COLORREF Read(int x, int y) const noexcept;
     void Write(int x, int y, COLORREF colour) noexcept;
+    // A whole picture of the surface's size, row by row, in COLORREF layout.
+    void WriteAll(const std::int32_t* colours) noexcept;
     // Both corners inclusive, clipped to the surface.
     void Fill(int left, int top, int right, int bottom, COLORREF colour) noexcept;
     void Show(HDC target, const RECT& area) const noexcept;

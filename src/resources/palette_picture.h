@@ -31,6 +31,7 @@ public:
     PalettePicture();
     // The colour at a pixel; callers keep to the picture.
     modTintora::ColourValue At(int x, int y) const { return pixels_[y * kPaletteWidth + x]; }
+    const modTintora::ColourValue* Pixels() const { return pixels_.data(); }
 
 private:
     std::array<modTintora::ColourValue, kPaletteWidth * kPaletteHeight> pixels_;
