@@ -1,5 +1,5 @@
 # Tintora: `make run` starts the program, `make test` runs every test. Both set up what they need.
-.PHONY: all setup build native windows test test-native test-windows run bench screenshot format clean
+.PHONY: all setup build native windows windows32 test run bench screenshot dist format clean
 
 BUILD := build
 JOBS ?= $(shell nproc)
@@ -18,7 +18,11 @@ windows: setup
 	@cmake --build $(BUILD)/win64 -j $(JOBS)
 	@cp $(BUILD)/win64/tintora.exe $(BUILD)/tintora.exe
 
-build: native windows
+windows32: setup
+	@cmake -S . -B $(BUILD)/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake >/dev/null
+	@cmake --build $(BUILD)/i686 -j $(JOBS) --target tintora
+
+build: native windows windows32
 
 test: build
 	@scripts/wine-template $(BUILD)/wine-template
@@ -34,6 +38,15 @@ bench: build
 screenshot: windows
 	@scripts/wine-template $(BUILD)/wine-template
 	@scripts/screenshot $(BUILD)/tintora.exe docs/screenshot.png
+
+VERSION = $(shell scripts/version)
+
+# One zip per Windows flavour: the program, the README and the licence; nothing to install.
+dist: windows windows32
+	@rm -rf dist && mkdir -p dist
+	@scripts/make-zip dist/tintora-$(VERSION)-win64.zip $(BUILD)/tintora.exe README.md LICENSE
+	@scripts/make-zip dist/tintora-$(VERSION)-win32.zip $(BUILD)/i686/tintora.exe README.md LICENSE
+	@ls -l dist
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

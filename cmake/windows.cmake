@@ -16,6 +16,7 @@ add_custom_command(
 add_custom_target(tintora_images DEPENDS ${images}/tintora.ico ${images}/eyedropper.cur ${images}/arrow.bmp)
 
 enable_language(RC)
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${images}/version.h @ONLY)
 
 add_library(tintora_win STATIC
   src/editor/frm_tintora.cpp
