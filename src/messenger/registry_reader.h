@@ -3,10 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace modTintora {
 
-std::int32_t ReadRegistryValue(std::string_view keyPath, std::string_view valueName);
+// Both texts end in a NUL; nothing is copied, so a read allocates nothing and cannot throw.
+std::int32_t ReadRegistryValue(const char* keyPath, const char* valueName) noexcept;
 
 } // namespace modTintora

@@ -3,10 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace modTintora {
 
-bool WriteRegistryDword(std::string_view keyPath, std::string_view valueName, std::int32_t value);
+bool WriteRegistryDword(const char* keyPath, const char* valueName, std::int32_t value) noexcept;
 
 } // namespace modTintora

@@ -4,7 +4,7 @@
 
 namespace modTintora {
 
-bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value) {
+bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value) noexcept {
     CLSID shellClass{};
     if (FAILED(::CLSIDFromProgID(L"wscript.shell", &shellClass))) return false;
     IDispatch* created = nullptr;

@@ -7,6 +7,6 @@
 namespace modTintora {
 
 // False when the shell object cannot be made or its RegWrite fails.
-bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value);
+bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value) noexcept;
 
 } // namespace modTintora
