@@ -52,9 +52,14 @@ if(NOT MSVC)
   target_link_options(tintora_probe PRIVATE -static)
 endif()
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
+# The same tests again on the 32-bit program, where one was built beside this one (make build does).
+set(TINTORA_32BIT_EXE "" CACHE FILEPATH "The 32-bit tintora.exe to run the end-to-end tests on as well")
 foreach(script ${e2e_tests})
   get_filename_component(stem ${script} NAME_WE)
   add_test(NAME e2e_${stem} COMMAND ${wine_session} /usr/bin/python3 ${script} $<TARGET_FILE:tintora> $<TARGET_FILE:tintora_probe>)
+  if(TINTORA_32BIT_EXE)
+    add_test(NAME e2e_${stem}_32bit COMMAND ${wine_session} /usr/bin/python3 ${script} ${TINTORA_32BIT_EXE} $<TARGET_FILE:tintora_probe>)
+  endif()
 endforeach()
 
 # Benchmarks under Wine, run by `make bench` (scripts/bench), never by the tests.
