@@ -14,13 +14,13 @@ native: setup
 	@cmake --build $(BUILD)/native -j $(JOBS)
 
 windows: setup
-	@cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	@cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DTINTORA_32BIT_EXE=$(abspath $(BUILD)/i686/tintora.exe) >/dev/null
 	@cmake --build $(BUILD)/win64 -j $(JOBS)
 	@cp $(BUILD)/win64/tintora.exe $(BUILD)/tintora.exe
 
 windows32: setup
-	@cmake -S . -B $(BUILD)/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake >/dev/null
+	@cmake -S . -B $(BUILD)/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTINTORA_ARCH=i686 >/dev/null
 	@cmake --build $(BUILD)/i686 -j $(JOBS) --target tintora
 
 build: native windows32 windows

@@ -1,7 +1,9 @@
-# Cross build of the 32-bit Windows program with mingw-w64, for 32-bit Windows.
+# Cross build of the Windows program with mingw-w64: 64-bit by default, 32-bit with
+# -DTINTORA_ARCH=i686. Run under Wine on Linux.
+set(TINTORA_ARCH x86_64 CACHE STRING "x86_64 or i686")
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR ${TINTORA_ARCH})
+set(TOOLCHAIN_PREFIX ${TINTORA_ARCH}-w64-mingw32)
 # The posix-threads flavour: GoogleTest needs std::mutex, which the win32 flavour of GCC 12 lacks.
 set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
