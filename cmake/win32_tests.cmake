@@ -35,6 +35,8 @@ endfunction()
 tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
 tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
 tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
+tintora_win32_test(win32_sampler_tests tests/win32/sampler_test.cpp)
+target_link_libraries(win32_sampler_tests PRIVATE ntdll) # counts GDI objects where Wine cannot
 
 # End-to-end: the real program under real X input, with a probe that reads its readouts.
 add_executable(tintora_probe tests/e2e/probe.cpp)
