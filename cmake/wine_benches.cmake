@@ -5,3 +5,5 @@ function(tintora_wine_bench name)
   target_link_libraries(${name} PRIVATE tintora_win32_test_support)
   tintora_windows_executable(${name})
 endfunction()
+
+tintora_wine_bench(wine_bench_sampler bench/wine_sampler_bench.cpp)
