@@ -178,7 +178,7 @@ TEST_F(Eyedropper, AnyButtonSamplesLiveUntilOneReleaseEndsEveryLoop) {
     PointAt(kPaletteA);
     PressWhile(WM_RBUTTONDOWN,
                {[&] {
-                    EXPECT_EQ(::GetCursor(), reinterpret_cast<HCURSOR>(eyedropper));
+                    EXPECT_EQ(::GetCursor(), eyedropper);
                     EXPECT_EQ(::GetCapture(), sampler);
                     EXPECT_EQ(form.Box(picScreenColor).Picture(), nullptr) << "the box stands empty";
                     EXPECT_EQ(Chosen(), first);
@@ -191,7 +191,7 @@ TEST_F(Eyedropper, AnyButtonSamplesLiveUntilOneReleaseEndsEveryLoop) {
     EXPECT_EQ(form.Box(picScreenColor).Picture(), form.Box(picMouse).Picture());
     EXPECT_NE(form.Box(picScreenColor).Picture(), nullptr);
     EXPECT_EQ(::GetCapture(), nullptr);
-    EXPECT_NE(::GetCursor(), reinterpret_cast<HCURSOR>(eyedropper));
+    EXPECT_NE(::GetCursor(), eyedropper);
 
     // Moving the pointer once sampling has ended changes nothing.
     PointAt(kPaletteA);
