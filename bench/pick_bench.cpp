@@ -13,7 +13,8 @@ static void BM_CompletePick(benchmark::State& state) {
         const BandColours bands = ComputeBands(base, TintSteps(base), ShadeSteps(base));
         const ReadoutTexts texts = MakeReadoutTexts(bands[kBaseBand]);
         benchmark::DoNotOptimize(texts);
-        colour = (colour * 1103515245 + 12345) & 0xFFFFFF;
+        // Unsigned: the next colour wraps, as a signed product would overflow.
+        colour = static_cast<int>((static_cast<unsigned>(colour) * 1103515245u + 12345u) & 0xFFFFFFu);
     }
 }
 BENCHMARK(BM_CompletePick);

@@ -44,6 +44,8 @@ add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine 
 set_tests_properties(win32_save_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")
 set_tests_properties(win32_save_without_script_host_tests PROPERTIES ENVIRONMENT
   "GTEST_FILTER=ScriptHostOff.*;WINEDLLOVERRIDES=wshom.ocx=d")
+tintora_win32_test(win32_sampler_tests tests/win32/sampler_test.cpp)
+target_link_libraries(win32_sampler_tests PRIVATE ntdll) # counts GDI objects where Wine cannot
 
 # End-to-end: the real program under real X input, with a probe that reads its readouts.
 add_executable(tintora_probe tests/e2e/probe.cpp)

@@ -66,6 +66,10 @@ public:
     void picScreenColor_MouseDown(int button, int shift, float x, float y);
     void picScreenColor_MouseUp(int button, int shift, float x, float y);
 
+    // One pass of the eyedropper's loop: the pixel under the pointer becomes the base colour, then
+    // pending messages run. False once the window is gone or a quit request has come.
+    bool SampleScreenOnce();
+
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -85,8 +89,7 @@ private:
     void StripPick(float y);
     void HoldMarker(int row);
     void MoveArrow(int top);
-    void SampleScreenOnce();
-    bool PumpPendingMessages();
+    COLORREF SampleScreenPixel();
 
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr; // the control to give the focus back to

@@ -9,11 +9,13 @@
 
 namespace tintora {
 
-void frmTintora::SampleScreenOnce() {
-    POINT point{};
+// The pixel under the pointer, read in the window under it, of whatever program. The New swatch's
+// top-left pixel holds it afterwards, and the window's DC is back before this returns.
+COLORREF frmTintora::SampleScreenPixel() {
+    POINT point{}; // signed: monitors left of or above the primary one have negative coordinates
     ::GetCursorPos(&point);
     const HWND under = ::WindowFromPoint(point);
-    platform::UniqueWindowDc dc = platform::GetWindowDc(under);
+    const platform::UniqueWindowDc dc = platform::GetWindowDc(under);
     ::ScreenToClient(under, &point);
     COLORREF sample = ::GetPixel(dc.get(), point.x, point.y);
     platform::PictureBox& chosen = Box(picChosenColor);
@@ -26,9 +28,16 @@ void frmTintora::SampleScreenOnce() {
     } else {
         chosen.SetPixel(0, 0, sample);
     }
-    dc.reset();
+    return sample;
+}
+
+bool frmTintora::SampleScreenOnce() {
+    if (hwnd_ == nullptr) return false;
+    const COLORREF sample = SampleScreenPixel();
     state_.MarkerPos = kStartMarker;
     SetBaseColor(static_cast<ColourValue>(sample));
+    // The release arrives here. So may a close of the window or a quit request; either ends sampling.
+    return platform::PumpPendingMessages(hwnd_);
 }
 
 // Any button pressed on the sampler. A second press while sampling runs its own loop inside the
@@ -37,11 +46,7 @@ void frmTintora::picScreenColor_MouseDown(int, int, float, float) {
     pointer_ = Pointer::Eyedropper;
     ::SetCursor(pictures_.Eyedropper());
     Box(picScreenColor).SetPicture(nullptr);
-    while (pointer_ == Pointer::Eyedropper && hwnd_ != nullptr) {
-        SampleScreenOnce();
-        // Closing the window or a quit request ends sampling too.
-        if (!platform::PumpPendingMessages(hwnd_)) break;
-    }
+    while (pointer_ == Pointer::Eyedropper && SampleScreenOnce()) {}
 }
 
 // The release, wherever it happens: the pointer and the sampler's picture come back.

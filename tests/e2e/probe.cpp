@@ -3,6 +3,7 @@
 //   probe texts          the seven readouts, hue to hex, one per line
 //   probe rect ID        a control's rectangle in the window's client area: left top right bottom
 //   probe focus          the id of the control that has the keyboard focus (0 for none)
+//   probe close          asks the window to close, as another program or the task list would
 #include <windows.h>
 
 #include <cstdio>
@@ -43,5 +44,6 @@ int main(int argc, char** argv) {
         std::printf("%d\n", info.hwndFocus != nullptr ? ::GetDlgCtrlID(info.hwndFocus) : 0);
         return 0;
     }
+    if (std::strcmp(argv[1], "close") == 0) return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 3;
     return 2;
 }
