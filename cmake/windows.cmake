@@ -54,7 +54,8 @@ endfunction()
 add_executable(tintora WIN32 src/main.cpp)
 tintora_windows_executable(tintora)
 if(NOT MSVC)
-  target_link_options(tintora PRIVATE -municode)
+  # Stripped: a release is one small file.
+  target_link_options(tintora PRIVATE -municode $<$<CONFIG:Release>:-s>)
 endif()
 
 include(cmake/win32_tests.cmake)
