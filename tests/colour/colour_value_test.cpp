@@ -31,10 +31,3 @@ TEST(ColourValue, ChannelsReadOnlyTheirOwnByte) {
     EXPECT_EQ(GetGreen(-1), 255);
     EXPECT_EQ(GetBlue(-1), 255);
 }
-
-TEST(ColourValue, MaxAndMinOfEqualValues) {
-    EXPECT_EQ(MaxOf(5, 5), 5);
-    EXPECT_EQ(MinOf(5, 5), 5);
-    EXPECT_EQ(MaxOf(-3, 2), 2);
-    EXPECT_EQ(MinOf(-3, 2), -3);
-}

@@ -33,19 +33,6 @@ TEST(Strip, WorkedExample) {
     EXPECT_EQ(bands[29], PackRgb(18, 2, 0));
 }
 
-TEST(Strip, StepsRoundToNearest) {
-    EXPECT_EQ(TintStep(0), -17);
-    EXPECT_EQ(ShadeStep(0), 0);
-    EXPECT_EQ(TintStep(255), 0);
-    EXPECT_EQ(ShadeStep(255), -17);
-    EXPECT_EQ(TintStep(128), -8);
-    EXPECT_EQ(ShadeStep(128), -9);
-    for (int x = 0; x <= 255; ++x) {
-        EXPECT_EQ(ShadeStep(x), -static_cast<int>(x / 15.0 + 0.5)) << x;
-        EXPECT_EQ(TintStep(x), -static_cast<int>((255 - x) / 15.0 + 0.5)) << x;
-    }
-}
-
 TEST(Strip, BlackIsGreyAboveAndBlackFromTheBaseDown) {
     const BandColours bands = BandsOf(0);
     for (int band = 0; band < kBaseBand; ++band) {
@@ -83,18 +70,6 @@ TEST(Strip, NegativeAndTopByteValues) {
     EXPECT_EQ(DisplayedColour(-1), PackRgb(255, 0, 0));
     EXPECT_EQ(DisplayedColour(0x7F123456), 0x123456);
     EXPECT_EQ(DisplayedColour(0x123456), 0x123456);
-}
-
-TEST(Strip, ThirtyBandsCoverEveryRowOnce) {
-    EXPECT_EQ(BandFirstRow(0), 0);
-    EXPECT_EQ(BandLastRow(28), 144);
-    EXPECT_EQ(BandFirstRow(29), 145);
-    EXPECT_EQ(BandLastRow(29), kStripRows - 1);
-    for (int row = 0; row < kStripRows; ++row) {
-        const int band = BandOfRow(row);
-        EXPECT_LE(BandFirstRow(band), row);
-        EXPECT_GE(BandLastRow(band), row);
-    }
 }
 
 TEST(Marker, StartMarksTheBaseColourAndTheArrowTipPointsAtIt) {
