@@ -33,7 +33,10 @@ test: build
 run: windows
 	@scripts/run-tintora $(BUILD)/tintora.exe
 
+# Benchmarks measure an optimised build without the sanitizers the tests run under.
 bench: build
+	@cmake -S . -B $(BUILD)/native-bench -DCMAKE_BUILD_TYPE=Release -DTINTORA_SANITIZE=OFF >/dev/null
+	@cmake --build $(BUILD)/native-bench -j $(JOBS) --target tintora_bench
 	@scripts/bench
 
 screenshot: windows
