@@ -121,7 +121,6 @@ LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
     case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
-
     case kPresentMessage: PresentReadouts(); return 0;
     case WM_CLOSE: cmdClose_Click(); return 0;
     case WM_DESTROY: ::PostQuitMessage(0); return 0;

@@ -53,9 +53,6 @@ public:
     // Colour state.
     void SetBaseColor(ColourValue colour);
     void RefreshReadouts();
-    // Brings the arrow and the readout boxes in line with the colour state. Runs by itself before
-    // the window waits for input again and whenever a readout's text is asked for.
-    void PresentReadouts();
 
     // Handlers.
     void Form_Load();
@@ -91,6 +88,9 @@ private:
     void HoldMarker(int row);
     void MoveArrow(int top);
     void RequestPresent();
+    // Brings the arrow and the readout boxes in line with the colour state. Runs by itself before
+    // the window waits for input again and whenever a readout's text is asked for.
+    void PresentReadouts();
     static LRESULT CALLBACK ReadoutProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void SampleScreenOnce();
     bool PumpPendingMessages();
