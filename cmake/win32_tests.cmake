@@ -38,6 +38,8 @@ endfunction()
 tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
 tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
 tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
+tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp)
+target_link_libraries(win32_picking_tests PRIVATE psapi)
 tintora_win32_test(win32_save_tests tests/win32/save_test.cpp)
 # Save once more with the script host's library switched off: the colour must be stored all the same.
 add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_save_tests>)

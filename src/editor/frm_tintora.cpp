@@ -86,7 +86,9 @@ bool frmTintora::Create(HINSTANCE instance) {
     const int top = work.top + (work.bottom - work.top - height) / 2;
     ::CreateWindowExW(exStyle, kClassName, kWindowTitle, style, left, top, width, height, nullptr, nullptr,
                       instance, this);
-    return hwnd_ != nullptr;
+    if (hwnd_ == nullptr) return false;
+    PresentReadouts(); // the first paint already shows the readouts
+    return true;
 }
 
 HWND frmTintora::Control(ControlId id) const noexcept { return controls_[IndexOf(id)]; }
@@ -119,6 +121,7 @@ LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
     case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
+    case kPresentMessage: PresentReadouts(); return 0;
     case WM_CLOSE: cmdClose_Click(); return 0;
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -179,6 +182,11 @@ bool frmTintora::CreateControl(const ControlSpec& spec) {
         style |= ES_READONLY | ES_AUTOHSCROLL;
         control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", spec.text, style, bounds.left, bounds.top,
                                     spec.width, spec.height, hwnd_, id, instance, nullptr);
+        if (control != nullptr) {
+            ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+                control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&frmTintora::ReadoutProc)));
+        }
         break;
     case ControlKind::Button:
         style |= BS_PUSHBUTTON;
@@ -214,6 +222,15 @@ void frmTintora::OnActivate(int state) {
     if (state != WA_INACTIVE) return;
     const HWND focused = ::GetFocus();
     if (focused != nullptr && ::IsChild(hwnd_, focused)) focus_ = focused;
+}
+
+// The readout boxes: whoever reads a text, in this program or another, reads what the colour state
+// says, even when the box has not been rewritten yet.
+LRESULT CALLBACK frmTintora::ReadoutProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = reinterpret_cast<frmTintora*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && form->presentRequested_)
+        form->PresentReadouts();
+    return ::CallWindowProcW(form->editProc_, hwnd, message, wParam, lParam);
 }
 
 void frmTintora::OnCommand(int id, int code) {

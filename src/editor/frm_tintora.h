@@ -33,6 +33,7 @@ struct ColourState {
 class frmTintora final : private platform::PictureBoxListener {
 public:
     static constexpr const wchar_t* kClassName = L"TintoraWindow";
+    static constexpr UINT kPresentMessage = WM_APP;
     static bool Register(HINSTANCE instance);
 
     frmTintora() = default;
@@ -46,6 +47,7 @@ public:
     HWND Control(ControlId id) const noexcept;
     platform::PictureBox& Box(ControlId id) noexcept;
     const ColourState& State() const noexcept { return state_; }
+    // Where the arrow belongs now; the arrow window follows by the time the window next waits.
     int ArrowTop() const noexcept { return arrowTop_; }
 
     // Colour state.
@@ -90,12 +92,26 @@ private:
     void HoldMarker(int row);
     void MoveArrow(int top);
     COLORREF SampleScreenPixel();
+    void RequestPresent();
+    // Brings the arrow and the readout boxes in line with the colour state. Runs by itself before
+    // the window waits for input again and whenever a readout's text is asked for.
+    void PresentReadouts();
+    static LRESULT CALLBACK ReadoutProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr; // the control to give the focus back to
     ColourState state_;
+    // What the arrow and the readouts should show, and what their windows show: a drag changes the
+    // first on every move, the second once per batch of messages (each window call is a trip to the
+    // window server, dearer than a whole pick).
     int arrowTop_ = 0;
+    ReadoutTexts texts_{};
+    int shownArrowTop_ = SpecOf(imgArrow).top;
     ReadoutTexts shownTexts_{};
+    bool presentRequested_ = false;
+    WNDPROC editProc_ = nullptr;
+    BandColours stripBands_{};
+    bool stripPainted_ = false;
     std::mt19937 random_;
     // The window's mouse-pointer setting: the eyedropper while the screen is being sampled.
     enum class Pointer { Default, Eyedropper } pointer_ = Pointer::Default;

@@ -8,7 +8,7 @@
 namespace tintora {
 
 constexpr bool InsideArea(float x, float y, float width, float height) {
-    return !(x < 0.0f || x >= width || y < 0.0f || y >= height);
+    return x >= 0.0f && x < width && y >= 0.0f && y < height;
 }
 
 // Palette: a press and a release always pick (where inside); a move only with a button held.

@@ -10,7 +10,10 @@ namespace tintora {
 
 void frmTintora::StripPick(float y) {
     state_.MarkerPos = StripRowAt(y);
-    Box(picChosenColor).SetBackColor(Box(picGradient).ReadPixel(0, state_.MarkerPos));
+    // A row that rounds to just past the strip has no colour: the chosen colour stays and the rest of
+    // the pick goes on.
+    const COLORREF colour = Box(picGradient).ReadPixel(0, state_.MarkerPos);
+    if (colour != CLR_INVALID) Box(picChosenColor).SetBackColor(colour);
     RefreshReadouts();
 }
 

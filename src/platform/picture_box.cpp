@@ -43,6 +43,7 @@ bool PictureBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, CO
 }
 
 void PictureBox::SetBackColor(COLORREF colour) noexcept {
+    if (colour == back_ && !drawnOver_) return;
     back_ = colour;
     Redraw();
 }
@@ -52,11 +53,17 @@ void PictureBox::SetPicture(HICON picture) noexcept {
     Redraw();
 }
 
-void PictureBox::Invalidate() noexcept { ::InvalidateRect(hwnd_, nullptr, FALSE); }
+// The whole box is invalidated every time, so once is enough until it has been painted. (A hidden box
+// drops the invalidation, but showing it invalidates all of it anyway.)
+void PictureBox::Invalidate() noexcept {
+    if (awaitsPaint_) return;
+    awaitsPaint_ = ::InvalidateRect(hwnd_, nullptr, FALSE) != FALSE;
+}
 
 void PictureBox::Redraw() noexcept {
     surface_.Fill(0, 0, surface_.Width() - 1, surface_.Height() - 1, back_);
     if (picture_ != nullptr) ::DrawIconEx(surface_.Dc(), 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
+    drawnOver_ = false;
     Invalidate();
 }
 
@@ -94,15 +101,18 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void PictureBox::OnPaint() noexcept {
+    awaitsPaint_ = false;
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
     if (dc != nullptr) surface_.Show(dc, paint.rcPaint);
     ::EndPaint(hwnd_, &paint);
 }
 
-MouseEvent PictureBox::EventOf(int button, WPARAM keys, LPARAM point) const noexcept {
-    const int shift =
-        ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) | ((::GetKeyState(VK_MENU) < 0) ? 4 : 0);
+// Alt is not in a mouse message's key state and asking for it is a trip to the window server, too
+// dear for every move; no handler reads it during a drag.
+MouseEvent PictureBox::EventOf(int button, WPARAM keys, LPARAM point, bool withAlt) const noexcept {
+    const int shift = ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
+                      ((withAlt && ::GetKeyState(VK_MENU) < 0) ? 4 : 0);
     // Signed: with the mouse captured the pointer can be left of or above the box.
     return MouseEvent{button, shift, static_cast<float>(GET_X_LPARAM(point)),
                       static_cast<float>(GET_Y_LPARAM(point))};
@@ -111,17 +121,17 @@ MouseEvent PictureBox::EventOf(int button, WPARAM keys, LPARAM point) const noex
 void PictureBox::OnButtonDown(int button, WPARAM keys, LPARAM point) noexcept {
     if ((::GetWindowLongW(hwnd_, GWL_STYLE) & WS_TABSTOP) != 0) ::SetFocus(hwnd_);
     ::SetCapture(hwnd_);
-    if (listener_ != nullptr) listener_->OnMouseDown(*this, EventOf(button, keys, point));
+    if (listener_ != nullptr) listener_->OnMouseDown(*this, EventOf(button, keys, point, true));
 }
 
 void PictureBox::OnMove(WPARAM keys, LPARAM point) noexcept {
-    if (listener_ != nullptr) listener_->OnMouseMove(*this, EventOf(ButtonsHeld(keys), keys, point));
+    if (listener_ != nullptr) listener_->OnMouseMove(*this, EventOf(ButtonsHeld(keys), keys, point, false));
 }
 
 void PictureBox::OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept {
     // The capture lasts until the last button held is let go.
     if (ButtonsHeld(keys) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
-    if (listener_ != nullptr) listener_->OnMouseUp(*this, EventOf(button, keys, point));
+    if (listener_ != nullptr) listener_->OnMouseUp(*this, EventOf(button, keys, point, true));
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 // Our picture box: a child window that shows a retained surface. It has a background colour, an
 // optional picture drawn at its top-left corner, pixel access, and mouse events in its own pixels
 // that keep coming from the press to the release, wherever the pointer goes.
+// A drag sends many events a second, so nothing here asks the window server anything per move, and
+// a box that already waits for its repaint is not invalidated again.
 #pragma once
 
 #include "platform/surface.h"
@@ -9,7 +11,7 @@ namespace platform {
 
 struct MouseEvent {
     int button; // press and release: the button concerned; move: the buttons held (1 left, 2 right, 4 middle)
-    int shift;  // 1 Shift, 2 Ctrl, 4 Alt
+    int shift;  // 1 Shift, 2 Ctrl, 4 Alt (Alt on presses and releases only)
     float x;    // drawing-area pixels; negative or beyond the box while the mouse is captured
     float y;
 };
@@ -44,10 +46,14 @@ public:
     int Id() const noexcept { return id_; }
     int ScaleWidth() const noexcept { return surface_.Width(); }
     int ScaleHeight() const noexcept { return surface_.Height(); }
-    HDC SurfaceDc() const noexcept { return surface_.Dc(); }
+    // For drawing on the surface with GDI.
+    HDC SurfaceDc() noexcept {
+        drawnOver_ = true;
+        return surface_.Dc();
+    }
 
     COLORREF BackColor() const noexcept { return back_; }
-    // Repaints the whole box in the colour, with the picture on top.
+    // Repaints the whole box in the colour, with the picture on top (unless it shows exactly that).
     void SetBackColor(COLORREF colour) noexcept;
 
     HICON Picture() const noexcept { return picture_; }
@@ -56,12 +62,17 @@ public:
 
     COLORREF ReadPixel(int x, int y) const noexcept { return surface_.Read(x, y); }
     // Drawing goes to the retained surface; Invalidate() then shows it, once for many drawings.
-    void SetPixel(int x, int y, COLORREF colour) noexcept { surface_.Write(x, y, colour); }
+    void SetPixel(int x, int y, COLORREF colour) noexcept {
+        drawnOver_ = true;
+        surface_.Write(x, y, colour);
+    }
     void FillRect(int left, int top, int right, int bottom, COLORREF colour) noexcept {
+        drawnOver_ = true;
         surface_.Fill(left, top, right, bottom, colour);
     }
     // A whole picture of the box's size, row by row.
     void SetPixels(const std::int32_t* colours) noexcept {
+        drawnOver_ = true;
         surface_.WriteAll(colours);
         Invalidate();
     }
@@ -75,13 +86,15 @@ private:
     void OnButtonDown(int button, WPARAM keys, LPARAM point) noexcept;
     void OnMove(WPARAM keys, LPARAM point) noexcept;
     void OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept;
-    MouseEvent EventOf(int button, WPARAM keys, LPARAM point) const noexcept;
+    MouseEvent EventOf(int button, WPARAM keys, LPARAM point, bool withAlt) const noexcept;
 
     HWND hwnd_ = nullptr;
     int id_ = 0;
     COLORREF back_ = RGB(255, 255, 255);
     HICON picture_ = nullptr;
     PictureBoxListener* listener_ = nullptr;
+    bool drawnOver_ = false;   // the surface holds more than the background and the picture
+    bool awaitsPaint_ = false; // invalidated, and WM_PAINT has not come yet
     Surface surface_;
 };
 

@@ -31,18 +31,18 @@ bool Surface::Create(int width, int height) {
 
 COLORREF Surface::Read(int x, int y) const noexcept {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
-    ::GdiFlush(); // GDI may still hold a batched drawing into this bitmap
+    SettleGdi();
     return SwapRedBlue(bits_[y * width_ + x]);
 }
 
 void Surface::Write(int x, int y, COLORREF colour) noexcept {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    ::GdiFlush();
+    SettleGdi();
     bits_[y * width_ + x] = SwapRedBlue(colour);
 }
 
 void Surface::WriteAll(const std::int32_t* colours) noexcept {
-    ::GdiFlush();
+    SettleGdi();
     for (int i = 0; i < width_ * height_; ++i)
         bits_[i] = SwapRedBlue(static_cast<std::uint32_t>(colours[i]));
 }
@@ -53,13 +53,19 @@ void Surface::Fill(int left, int top, int right, int bottom, COLORREF colour) no
     right = right >= width_ ? width_ - 1 : right;
     bottom = bottom >= height_ ? height_ - 1 : bottom;
     if (left > right || top > bottom) return;
-    ::GdiFlush();
+    SettleGdi();
     const std::uint32_t pixel = SwapRedBlue(colour);
     for (int y = top; y <= bottom; ++y) {
         std::uint32_t* row = bits_ + y * width_;
         for (int x = left; x <= right; ++x)
             row[x] = pixel;
     }
+}
+
+void Surface::SettleGdi() const noexcept {
+    if (!gdiDrew_) return;
+    ::GdiFlush();
+    gdiDrew_ = false;
 }
 
 void Surface::Show(HDC target, const RECT& area) const noexcept {

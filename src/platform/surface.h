@@ -20,7 +20,11 @@ public:
 
     int Width() const noexcept { return width_; }
     int Height() const noexcept { return height_; }
-    HDC Dc() const noexcept { return dc_.get(); }
+    // For drawing with GDI; the next direct pixel access waits for that drawing to land.
+    HDC Dc() noexcept {
+        gdiDrew_ = true;
+        return dc_.get();
+    }
 
     // The colour at a point, or CLR_INVALID (-1) outside the surface.
     COLORREF Read(int x, int y) const noexcept;
@@ -37,6 +41,11 @@ private:
     UniqueBitmap bitmap_;
     UniqueMemoryDc dc_;
     std::optional<SelectionGuard> selection_;
+    // GDI may batch drawing into the bitmap; flushed before the next direct access, and only then,
+    // since a flush on every access would cost more than a strip's worth of pixels.
+    void SettleGdi() const noexcept;
+
+    mutable bool gdiDrew_ = false;
     std::uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

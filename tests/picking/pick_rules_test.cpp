@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace tintora;
 
 TEST(PaletteRules, EdgesAtZeroAreInsideAndAtTheSizeOutside) {
@@ -11,6 +13,7 @@ TEST(PaletteRules, EdgesAtZeroAreInsideAndAtTheSizeOutside) {
     EXPECT_FALSE(InsideArea(10.0f, 171.0f, 175.0f, 171.0f));
     EXPECT_FALSE(InsideArea(-1.0f, 10.0f, 175.0f, 171.0f));
     EXPECT_FALSE(InsideArea(10.0f, -0.5f, 175.0f, 171.0f));
+    EXPECT_FALSE(InsideArea(std::nanf(""), 10.0f, 175.0f, 171.0f));
     EXPECT_TRUE(PaletteMovePicks(1));
     EXPECT_TRUE(PaletteMovePicks(4));
     EXPECT_FALSE(PaletteMovePicks(0));
