@@ -39,6 +39,7 @@ tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
 tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
 tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
 tintora_win32_test(win32_save_tests tests/win32/save_test.cpp)
+tintora_win32_test(win32_keyboard_tests tests/win32/keyboard_test.cpp)
 # Save once more with the script host's library switched off: the colour must be stored all the same.
 add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_save_tests>)
 set_tests_properties(win32_save_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")

@@ -120,6 +120,8 @@ LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
     case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
     case WM_CLOSE: cmdClose_Click(); return 0;
+    case WM_CHANGEUISTATE: return OnChangeUiState(wParam, lParam);
+    case WM_QUERYUISTATE: return OnQueryUiState();
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
@@ -137,6 +139,7 @@ bool frmTintora::OnCreate() {
     Box(picMouse).SetPicture(pictures_.EyedropperCopy());
     Box(imgArrow).SetPicture(pictures_.Arrow());
     Form_Load();
+    MakeControlsAccessible();
     return true;
 }
 
@@ -224,6 +227,7 @@ void frmTintora::OnCommand(int id, int code) {
     case cmdClose: cmdClose_Click(); break;
     default: break; // Enter and Esc arrive as IDOK and IDCANCEL; no button answers to them
     }
+    AnnounceChosenColour();
 }
 
 void frmTintora::OnPaint() {
@@ -234,6 +238,7 @@ void frmTintora::OnPaint() {
         const RECT outline{shape.left, shape.top, shape.left + shape.width, shape.top + shape.height};
         ::FrameRect(dc, &outline, frame);
     }
+    PaintFocusCues(dc);
     ::EndPaint(hwnd_, &paint);
 }
 
@@ -274,6 +279,7 @@ void frmTintora::OnMouseUp(platform::PictureBox& box, const platform::MouseEvent
     case picScreenColor: picScreenColor_MouseUp(e.button, e.shift, e.x, e.y); break;
     default: break;
     }
+    AnnounceChosenColour(); // once, at the end of a drag or of sampling
 }
 
 } // namespace tintora

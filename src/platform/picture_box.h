@@ -14,13 +14,26 @@ struct MouseEvent {
     float y;
 };
 
+struct KeyEvent {
+    int key;   // virtual-key code
+    int shift; // 1 Shift, 2 Ctrl, 4 Alt
+};
+
 class PictureBox;
+
+// A focus rectangle along the edge of rect: dots of the window-text colour on the window colour,
+// drawn over what is there (not inverted), so drawing it twice looks the same as once.
+void DrawFocusFrame(HDC dc, const RECT& rect) noexcept;
 
 class PictureBoxListener {
 public:
     virtual void OnMouseDown(PictureBox& box, const MouseEvent& event) = 0;
     virtual void OnMouseMove(PictureBox& box, const MouseEvent& event) = 0;
     virtual void OnMouseUp(PictureBox& box, const MouseEvent& event) = 0;
+    // A key pressed while the box has the focus; true when the key was used.
+    virtual bool OnKeyDown(PictureBox&, const KeyEvent&) { return false; }
+    // The box got or lost the keyboard focus.
+    virtual void OnFocusChanged(PictureBox&) {}
 
 protected:
     ~PictureBoxListener() = default;
@@ -67,6 +80,12 @@ public:
     }
     void Invalidate() noexcept;
 
+    bool Focused() const noexcept { return focused_; }
+    // The focus cue of a box with a border: a dotted rectangle on the border, never over the
+    // drawing. A box without one leaves the cue to its owner, who draws its frame.
+    void SetFocusCue(bool shown) noexcept;
+    bool FocusCue() const noexcept { return focusCue_; }
+
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,12 +95,17 @@ private:
     void OnMove(WPARAM keys, LPARAM point) noexcept;
     void OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept;
     MouseEvent EventOf(int button, WPARAM keys, LPARAM point) const noexcept;
+    bool OnKeyDown(WPARAM key) noexcept;
+    void OnFocus(bool focused) noexcept;
+    void OnNcPaint(WPARAM region) noexcept;
 
     HWND hwnd_ = nullptr;
     int id_ = 0;
     COLORREF back_ = RGB(255, 255, 255);
     HICON picture_ = nullptr;
     PictureBoxListener* listener_ = nullptr;
+    bool focused_ = false;
+    bool focusCue_ = false;
     Surface surface_;
 };
 
