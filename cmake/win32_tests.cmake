@@ -49,6 +49,7 @@ set_tests_properties(win32_save_without_script_host_tests PROPERTIES ENVIRONMENT
 # End-to-end: the real program under real X input, with a probe that reads its readouts.
 add_executable(tintora_probe tests/e2e/probe.cpp)
 target_compile_definitions(tintora_probe PRIVATE UNICODE _UNICODE)
+target_link_libraries(tintora_probe PRIVATE oleacc ole32 oleaut32 uuid)
 if(NOT MSVC)
   target_link_options(tintora_probe PRIVATE -static)
 endif()
