@@ -14,9 +14,11 @@ add_executable(tintora_unit_tests
   tests/colour/hsl_test.cpp
   tests/editor/strip_bands_test.cpp
   tests/editor/readout_texts_test.cpp
+  tests/editor/spoken_texts_test.cpp
   tests/editor/no_allocation_test.cpp
   tests/messenger/key_path_test.cpp
   tests/picking/pick_rules_test.cpp
+  tests/picking/key_rules_test.cpp
   tests/resources/palette_picture_test.cpp)
 target_link_libraries(tintora_unit_tests PRIVATE tintora_core GTest::gtest_main)
 include(GoogleTest)

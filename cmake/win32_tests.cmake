@@ -41,6 +41,7 @@ tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
 tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp)
 target_link_libraries(win32_picking_tests PRIVATE psapi)
 tintora_win32_test(win32_save_tests tests/win32/save_test.cpp)
+tintora_win32_test(win32_keyboard_tests tests/win32/keyboard_test.cpp)
 # Save once more with the script host's library switched off: the colour must be stored all the same.
 add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_save_tests>)
 set_tests_properties(win32_save_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")
@@ -52,6 +53,7 @@ target_link_libraries(win32_sampler_tests PRIVATE ntdll) # counts GDI objects wh
 # End-to-end: the real program under real X input, with a probe that reads its readouts.
 add_executable(tintora_probe tests/e2e/probe.cpp)
 target_compile_definitions(tintora_probe PRIVATE UNICODE _UNICODE)
+target_link_libraries(tintora_probe PRIVATE oleacc ole32 oleaut32 uuid)
 if(NOT MSVC)
   target_link_options(tintora_probe PRIVATE -static)
 endif()

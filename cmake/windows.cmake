@@ -22,9 +22,12 @@ add_library(tintora_win STATIC
   src/editor/frm_tintora.cpp
   src/editor/colour_state.cpp
   src/editor/startup.cpp
+  src/editor/focus_cues.cpp
+  src/editor/accessibility.cpp
   src/picking/palette_picking.cpp
   src/picking/strip_picking.cpp
   src/picking/screen_sampler.cpp
+  src/picking/keyboard_picking.cpp
   src/messenger/registry_reader.cpp
   src/messenger/registry_writer.cpp
   src/messenger/shell_reg_write.cpp
@@ -32,8 +35,9 @@ add_library(tintora_win STATIC
   src/platform/surface.cpp
   src/platform/picture_box.cpp
   src/platform/message_loop.cpp
+  src/platform/accessible.cpp
   src/resources/pictures.cpp)
-target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 advapi32 ole32 oleaut32 uuid)
+target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 advapi32 ole32 oleaut32 oleacc uuid)
 target_compile_definitions(tintora_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 set(resource_script ${CMAKE_SOURCE_DIR}/src/resources/tintora.rc)

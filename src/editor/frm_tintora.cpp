@@ -123,6 +123,8 @@ LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
     case kPresentMessage: PresentReadouts(); return 0;
     case WM_CLOSE: cmdClose_Click(); return 0;
+    case WM_CHANGEUISTATE: return OnChangeUiState(wParam, lParam);
+    case WM_QUERYUISTATE: return OnQueryUiState();
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
@@ -140,6 +142,7 @@ bool frmTintora::OnCreate() {
     Box(picMouse).SetPicture(pictures_.EyedropperCopy());
     Box(imgArrow).SetPicture(pictures_.Arrow());
     Form_Load();
+    MakeControlsAccessible();
     return true;
 }
 
@@ -241,6 +244,7 @@ void frmTintora::OnCommand(int id, int code) {
     case cmdClose: cmdClose_Click(); break;
     default: break; // Enter and Esc arrive as IDOK and IDCANCEL; no button answers to them
     }
+    AnnounceChosenColour();
 }
 
 void frmTintora::OnPaint() {
@@ -251,6 +255,7 @@ void frmTintora::OnPaint() {
         const RECT outline{shape.left, shape.top, shape.left + shape.width, shape.top + shape.height};
         ::FrameRect(dc, &outline, frame);
     }
+    PaintFocusCues(dc);
     ::EndPaint(hwnd_, &paint);
 }
 
@@ -291,6 +296,7 @@ void frmTintora::OnMouseUp(platform::PictureBox& box, const platform::MouseEvent
     case picScreenColor: picScreenColor_MouseUp(e.button, e.shift, e.x, e.y); break;
     default: break;
     }
+    AnnounceChosenColour(); // once, at the end of a drag or of sampling
 }
 
 } // namespace tintora

@@ -7,6 +7,8 @@
 #include "editor/layout.h"
 #include "editor/readout_texts.h"
 #include "editor/strip_bands.h"
+#include "picking/key_rules.h"
+#include "platform/accessible.h"
 #include "platform/picture_box.h"
 #include "resources/palette_picture.h"
 #include "resources/pictures.h"
@@ -30,7 +32,7 @@ struct ColourState {
     int MarkerPos = 0; // strip row counted from the strip's top
 };
 
-class frmTintora final : private platform::PictureBoxListener {
+class frmTintora final : private platform::PictureBoxListener, private platform::AccessibleSource {
 public:
     static constexpr const wchar_t* kClassName = L"TintoraWindow";
     static constexpr UINT kPresentMessage = WM_APP;
@@ -67,6 +69,10 @@ public:
     void picGradient_MouseUp(int button, int shift, float x, float y);
     void picScreenColor_MouseDown(int button, int shift, float x, float y);
     void picScreenColor_MouseUp(int button, int shift, float x, float y);
+    // A key on the focused box: virtual-key code, and 1 Shift, 2 Ctrl, 4 Alt. True when it was used.
+    bool picColors_KeyDown(int key, int shift);
+    bool picGradient_KeyDown(int key, int shift);
+    bool picScreenColor_KeyDown(int key, int shift);
 
     // One pass of the eyedropper's loop: the pixel under the pointer becomes the base colour, then
     // pending messages run. False once the window is gone or a quit request has come.
@@ -85,6 +91,20 @@ private:
     void OnMouseDown(platform::PictureBox& box, const platform::MouseEvent& event) override;
     void OnMouseMove(platform::PictureBox& box, const platform::MouseEvent& event) override;
     void OnMouseUp(platform::PictureBox& box, const platform::MouseEvent& event) override;
+    bool OnKeyDown(platform::PictureBox& box, const platform::KeyEvent& event) override;
+    void OnFocusChanged(platform::PictureBox& box) override;
+    bool AccessibleText(int controlId, platform::AccessibleField field, wchar_t* text,
+                        int size) noexcept override;
+
+    // Keyboard focus cues and screen readers.
+    LRESULT OnChangeUiState(WPARAM wParam, LPARAM lParam);
+    LRESULT OnQueryUiState();
+    void RefreshFocusCues();
+    void PaintFocusCues(HDC dc);
+    void FollowPalettePick(int x, int y);
+    void DrawPaletteCue(bool shown);
+    void MakeControlsAccessible();
+    void AnnounceChosenColour();
 
     // Shared steps of the handlers.
     void PalettePick(float x, float y);
@@ -122,6 +142,15 @@ private:
     std::array<HWND, kControls.size()> controls_{};
     // Picture boxes, in the order of kPictureBoxIds.
     std::array<platform::PictureBox, 7> boxes_;
+
+    // Focus cues stay hidden until the keyboard is used, as on Windows.
+    bool focusCuesHidden_ = true;
+    PalettePoint palettePoint_{0, 0}; // the palette's pick position: the last pixel picked there
+    // The palette's pick-position cue: where it is drawn and the pixels it covers.
+    bool paletteCueDrawn_ = false;
+    PalettePoint paletteCueAt_{0, 0};
+    std::array<COLORREF, 24> underPaletteCue_{};
+    COLORREF announced_ = 0; // the chosen colour screen readers last heard of
 };
 
 } // namespace tintora

@@ -12,6 +12,7 @@ void frmTintora::PalettePick(float x, float y) {
     if (!InsideArea(x, y, static_cast<float>(palette.ScaleWidth()),
                     static_cast<float>(palette.ScaleHeight())))
         return;
+    FollowPalettePick(static_cast<int>(x), static_cast<int>(y));
     // The picture in memory, not the screen: whatever is drawn over the palette never leaks into a pick.
     SetBaseColor(palette_->At(static_cast<int>(x), static_cast<int>(y)));
     RefreshReadouts();

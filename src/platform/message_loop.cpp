@@ -3,7 +3,29 @@
 namespace platform {
 namespace {
 
+// Keys that move the focus or a pick, and Alt: from the first of them on, focus cues show. Dialog
+// navigation on Windows asks for that itself; asking again changes nothing there, and does it
+// where the system leaves it out.
+bool ShowsFocusCues(const MSG& message) {
+    if (message.message == WM_SYSKEYDOWN) return message.wParam == VK_MENU;
+    if (message.message != WM_KEYDOWN) return false;
+    switch (message.wParam) {
+    case VK_TAB:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT: return true;
+    default: return false;
+    }
+}
+
 void Deliver(HWND dialog, MSG& message) {
+    if (dialog != nullptr && ShowsFocusCues(message))
+        ::SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (dialog != nullptr && ::IsWindow(dialog) && ::IsDialogMessageW(dialog, &message)) return;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);

@@ -11,6 +11,20 @@ int ButtonsHeld(WPARAM keys) {
 
 } // namespace
 
+void DrawFocusFrame(HDC dc, const RECT& rect) noexcept {
+    const COLORREF ink = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF paper = ::GetSysColor(COLOR_WINDOW);
+    const auto dot = [&](int x, int y) { ::SetPixelV(dc, x, y, ((x + y) & 1) == 0 ? ink : paper); };
+    for (int x = rect.left; x < rect.right; ++x) {
+        dot(x, rect.top);
+        dot(x, rect.bottom - 1);
+    }
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        dot(rect.left, y);
+        dot(rect.right - 1, y);
+    }
+}
+
 bool PictureBox::Register(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -95,6 +109,10 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP: OnButtonUp(2, wParam, lParam); return 0;
     case WM_MBUTTONUP: OnButtonUp(4, wParam, lParam); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
+    case WM_KEYDOWN: return OnKeyDown(wParam) ? 0 : ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_SETFOCUS: OnFocus(true); return 0;
+    case WM_KILLFOCUS: OnFocus(false); return 0;
+    case WM_NCPAINT: OnNcPaint(wParam); return 0;
     case WM_CAPTURECHANGED: return 0; // a drag that loses the mouse simply stops getting events
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
@@ -132,6 +150,35 @@ void PictureBox::OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept {
     // The capture lasts until the last button held is let go.
     if (ButtonsHeld(keys) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
     if (listener_ != nullptr) listener_->OnMouseUp(*this, EventOf(button, keys, point, true));
+}
+
+void PictureBox::SetFocusCue(bool shown) noexcept {
+    if (shown == focusCue_) return;
+    focusCue_ = shown;
+    if ((::GetWindowLongW(hwnd_, GWL_STYLE) & WS_BORDER) != 0)
+        ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+bool PictureBox::OnKeyDown(WPARAM key) noexcept {
+    const int shift = ((::GetKeyState(VK_SHIFT) < 0) ? 1 : 0) | ((::GetKeyState(VK_CONTROL) < 0) ? 2 : 0) |
+                      ((::GetKeyState(VK_MENU) < 0) ? 4 : 0);
+    return listener_ != nullptr && listener_->OnKeyDown(*this, KeyEvent{static_cast<int>(key), shift});
+}
+
+void PictureBox::OnFocus(bool focused) noexcept {
+    focused_ = focused;
+    if (listener_ != nullptr) listener_->OnFocusChanged(*this);
+}
+
+// The system paints the border, perhaps only part of it; the cue then covers all of it.
+void PictureBox::OnNcPaint(WPARAM region) noexcept {
+    ::DefWindowProcW(hwnd_, WM_NCPAINT, region, 0);
+    if (!focusCue_ || (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_BORDER) == 0) return;
+    const UniqueWindowDc dc(::GetWindowDC(hwnd_), WindowDcReleaser{hwnd_});
+    RECT border{};
+    ::GetWindowRect(hwnd_, &border);
+    ::OffsetRect(&border, -border.left, -border.top);
+    DrawFocusFrame(dc.get(), border);
 }
 
 } // namespace platform

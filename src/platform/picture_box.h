@@ -16,13 +16,26 @@ struct MouseEvent {
     float y;
 };
 
+struct KeyEvent {
+    int key;   // virtual-key code
+    int shift; // 1 Shift, 2 Ctrl, 4 Alt
+};
+
 class PictureBox;
+
+// A focus rectangle along the edge of rect: dots of the window-text colour on the window colour,
+// drawn over what is there (not inverted), so drawing it twice looks the same as once.
+void DrawFocusFrame(HDC dc, const RECT& rect) noexcept;
 
 class PictureBoxListener {
 public:
     virtual void OnMouseDown(PictureBox& box, const MouseEvent& event) = 0;
     virtual void OnMouseMove(PictureBox& box, const MouseEvent& event) = 0;
     virtual void OnMouseUp(PictureBox& box, const MouseEvent& event) = 0;
+    // A key pressed while the box has the focus; true when the key was used.
+    virtual bool OnKeyDown(PictureBox&, const KeyEvent&) { return false; }
+    // The box got or lost the keyboard focus.
+    virtual void OnFocusChanged(PictureBox&) {}
 
 protected:
     ~PictureBoxListener() = default;
@@ -78,6 +91,12 @@ public:
     }
     void Invalidate() noexcept;
 
+    bool Focused() const noexcept { return focused_; }
+    // The focus cue of a box with a border: a dotted rectangle on the border, never over the
+    // drawing. A box without one leaves the cue to its owner, who draws its frame.
+    void SetFocusCue(bool shown) noexcept;
+    bool FocusCue() const noexcept { return focusCue_; }
+
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -87,6 +106,9 @@ private:
     void OnMove(WPARAM keys, LPARAM point) noexcept;
     void OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept;
     MouseEvent EventOf(int button, WPARAM keys, LPARAM point, bool withAlt) const noexcept;
+    bool OnKeyDown(WPARAM key) noexcept;
+    void OnFocus(bool focused) noexcept;
+    void OnNcPaint(WPARAM region) noexcept;
 
     HWND hwnd_ = nullptr;
     int id_ = 0;
@@ -95,6 +117,8 @@ private:
     PictureBoxListener* listener_ = nullptr;
     bool drawnOver_ = false;   // the surface holds more than the background and the picture
     bool awaitsPaint_ = false; // invalidated, and WM_PAINT has not come yet
+    bool focused_ = false;
+    bool focusCue_ = false;
     Surface surface_;
 };
 

@@ -143,6 +143,22 @@ class Tintora:
         run("xdotool", "key", *keys)
         self.settle(0.3)
 
+    def key_here(self, *keys):
+        """Keys with the pointer left where it is (during a drag, say)."""
+        run("xdotool", "key", *keys)
+        self.settle(0.3)
+
+    def pointer(self):
+        """The pointer's position in client coordinates."""
+        location = run("xdotool", "getmouselocation").stdout
+        x, y = map(int, re.search(r"x:(-?\d+) y:(-?\d+)", location).groups())
+        return x - self.origin[0], y - self.origin[1]
+
+    def accessible(self, control):
+        """What a screen reader hears from a control: (name, value, description)."""
+        lines = run("wine", PROBE, "accname", str(control)).stdout.replace("\r", "").split("\n")
+        return tuple((lines + ["", "", ""])[:3])
+
     def texts(self):
         """The readouts: hue, sat, lum, red, green, blue, hex."""
         return run("wine", PROBE, "texts").stdout.split()

@@ -1,0 +1,30 @@
+// What screen readers hear from a control. A control made accessible here answers WM_GETOBJECT for
+// its client area with a small accessible object of ours: it takes the name, value and description
+// from a source and hands every other question to the standard object Windows makes for the window,
+// so roles, states, places and focus stay as the system reports them.
+#pragma once
+
+#include "platform/handles.h"
+
+namespace platform {
+
+enum class AccessibleField { Name, Value, Description };
+
+class AccessibleSource {
+public:
+    // Writes the control's text for the field into text (size characters with the NUL) and answers
+    // true, or answers false to leave the standard answer. Called from the window procedure.
+    virtual bool AccessibleText(int controlId, AccessibleField field, wchar_t* text, int size) noexcept = 0;
+
+protected:
+    ~AccessibleSource() = default;
+};
+
+// Wraps the control's window procedure; the wrap undoes itself when the control goes. The source
+// outlives the control.
+bool MakeAccessible(HWND control, AccessibleSource& source) noexcept;
+
+// Tells screen readers that the control's value has changed.
+void AnnounceValueChange(HWND control) noexcept;
+
+} // namespace platform
