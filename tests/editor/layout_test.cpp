@@ -1,4 +1,5 @@
 #include "editor/layout.h"
+#include "editor/marker.h"
 
 #include <gtest/gtest.h>
 
@@ -56,4 +57,18 @@ TEST(Layout, FramesSitOnePixelOutsideThePaletteAndTheStrip) {
     EXPECT_EQ(shpGradient.left + 1, strip.left);
     EXPECT_EQ(shpGradient.width, strip.width + 2);
     EXPECT_EQ(shpGradient.height, strip.height + 2);
+}
+
+// The strip's rows and the arrow are enlarged alike; the middle of the tip is beside the middle of
+// the screen rows that show the marked row.
+TEST(Layout, ArrowTipMeetsTheMarkedRowAtEveryDensity) {
+    for (int row : {0, 1, 40, 75, 170, 171}) {
+        EXPECT_EQ(ArrowTopAt(ArrowTopFor(row), 96), ArrowTopFor(row)) << row;
+        for (int dpi : {120, 144, 192}) {
+            const int tip = ArrowTopAt(ArrowTopFor(row), dpi) + platform::MiddlePhysical(kArrowTipRow, dpi);
+            EXPECT_EQ(platform::LogicalFromPhysical(tip - platform::Scale(kStripTop, dpi), dpi), row) << dpi;
+        }
+    }
+    // At 200 % both are two screen rows high and meet exactly.
+    EXPECT_EQ(ArrowTopAt(ArrowTopFor(40), 192), 34 + 80 - 8);
 }
