@@ -50,7 +50,8 @@ void frmTintora::RefreshReadouts() {
 void frmTintora::MoveArrow(int top) {
     if (top == arrowTop_) return;
     arrowTop_ = top;
-    ::SetWindowPos(Control(imgArrow), nullptr, kArrowLeft, top, 0, 0,
+    const RECT bounds = BoundsOf(SpecOf(imgArrow));
+    ::SetWindowPos(Control(imgArrow), nullptr, bounds.left, bounds.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

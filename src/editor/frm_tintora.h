@@ -46,7 +46,10 @@ public:
     HWND Control(ControlId id) const noexcept;
     platform::PictureBox& Box(ControlId id) noexcept;
     const ColourState& State() const noexcept { return state_; }
+    // The arrow's top edge in layout pixels (at 96 dpi); on screen it is scaled to the density.
     int ArrowTop() const noexcept { return arrowTop_; }
+    // Dots per inch the window is laid out for: its monitor's.
+    int Dpi() const noexcept { return dpi_; }
 
     // Colour state.
     void SetBaseColor(ColourValue colour);
@@ -67,11 +70,22 @@ public:
     void picScreenColor_MouseUp(int button, int shift, float x, float y);
 
 private:
+    static constexpr DWORD kStyle =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    static constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     bool CreateControl(const ControlSpec& spec);
+    // Density: the layout's places, the window's frame, and a move to a monitor of another density.
+    RECT BoundsOf(const ControlSpec& spec) const noexcept;
+    void SetFont(HWND control, const ControlSpec& spec) noexcept;
+    void FitLabel(HWND label, const ControlSpec& spec) noexcept;
+    SIZE FrameSizeAt(int dpi) const noexcept;
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnGetDpiScaledSize(int dpi, SIZE* size) const noexcept;
     void OnActivate(int state);
     void OnCommand(int id, int code);
     void OnPaint();
@@ -90,8 +104,9 @@ private:
 
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr; // the control to give the focus back to
+    int dpi_ = platform::kBaseDpi;
     ColourState state_;
-    int arrowTop_ = 0;
+    int arrowTop_ = SpecOf(imgArrow).top; // layout pixels
     ReadoutTexts shownTexts_{};
     std::mt19937 random_;
     // The window's mouse-pointer setting: the eyedropper while the screen is being sampled.
