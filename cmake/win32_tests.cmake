@@ -39,6 +39,14 @@ tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
 tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
 tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
 tintora_win32_test(win32_save_tests tests/win32/save_test.cpp)
+# The window at 96 dpi, then again with the prefix at 150 % and 200 %: the density is in the registry
+# before the program starts, as Windows has it at sign-in.
+tintora_win32_test(win32_dpi_tests tests/win32/dpi_test.cpp)
+foreach(dpi 144 192)
+  add_test(NAME win32_dpi_tests_${dpi}
+           COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi ${dpi} wine $<TARGET_FILE:win32_dpi_tests>)
+  set_tests_properties(win32_dpi_tests_${dpi} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi}")
+endforeach()
 # Save once more with the script host's library switched off: the colour must be stored all the same.
 add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_save_tests>)
 set_tests_properties(win32_save_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")
