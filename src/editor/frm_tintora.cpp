@@ -113,6 +113,7 @@ bool frmTintora::Create(HINSTANCE instance) {
                       frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
     if (dpi_ != systemDpi) {
+        SetIcons();
         frame = centred(dpi_);
         ::SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left,
                        frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -273,6 +274,17 @@ void frmTintora::FitLabel(HWND label, const ControlSpec& spec) noexcept {
     ::MoveWindow(label, bounds.right - width, bounds.top, width, bounds.bottom - bounds.top, FALSE);
 }
 
+// The class's icons are the system density's; a window on a monitor of another density takes its
+// own. The ones it had go once it has the new ones.
+void frmTintora::SetIcons() noexcept {
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    const platform::UniqueIcon oldIcon = std::exchange(icon_, LoadWindowIconAt(instance, true, dpi_));
+    const platform::UniqueIcon oldSmallIcon =
+        std::exchange(smallIcon_, LoadWindowIconAt(instance, false, dpi_));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
 SIZE frmTintora::FrameSizeAt(int dpi) const noexcept {
     return platform::FrameSize(platform::Scale(kClientWidth, dpi), platform::Scale(kClientHeight, dpi),
                                kStyle, kExStyle, dpi);
@@ -311,6 +323,7 @@ void frmTintora::OnDpiChanged(int dpi, const RECT& suggested) {
     Box(picMouse).SetPicture(pictures_.EyedropperCopy());
     Box(imgArrow).SetPicture(pictures_.Arrow());
     if (pointer_ == Pointer::Eyedropper) ::SetCursor(pictures_.Eyedropper());
+    SetIcons();
     ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // Where the frame does not scale with the density (per-monitor awareness of Windows 8.1), the

@@ -84,6 +84,7 @@ private:
     void SetFont(HWND control, const ControlSpec& spec) noexcept;
     void FitLabel(HWND label, const ControlSpec& spec) noexcept;
     SIZE FrameSizeAt(int dpi) const noexcept;
+    void SetIcons() noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnGetDpiScaledSize(int dpi, SIZE* size) const noexcept;
     void OnActivate(int state);
@@ -113,6 +114,9 @@ private:
     enum class Pointer { Default, Eyedropper } pointer_ = Pointer::Default;
     Pictures pictures_;
     std::unique_ptr<const PalettePicture> palette_;
+    // The window's own icons, where its density is not the system's; destroyed after the window.
+    platform::UniqueIcon icon_;
+    platform::UniqueIcon smallIcon_;
     platform::UniqueFont font_;
     platform::UniqueFont boldFont_;
     std::array<HWND, kControls.size()> controls_{};

@@ -68,4 +68,10 @@ HICON LoadWindowIcon(HINSTANCE instance, bool large) {
         ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_TINTORA), IMAGE_ICON, size, size, LR_SHARED));
 }
 
+platform::UniqueIcon LoadWindowIconAt(HINSTANCE instance, bool large, int dpi) {
+    const int size = platform::Scale(large ? 32 : 16, dpi);
+    return platform::UniqueIcon(
+        static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_TINTORA), IMAGE_ICON, size, size, 0)));
+}
+
 } // namespace tintora

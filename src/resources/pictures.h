@@ -22,5 +22,7 @@ private:
 
 // The window icon at the large or the small system size. Shared: never destroyed.
 HICON LoadWindowIcon(HINSTANCE instance, bool large);
+// The window icon at the large or the small size for a density, the window's own.
+platform::UniqueIcon LoadWindowIconAt(HINSTANCE instance, bool large, int dpi);
 
 } // namespace tintora

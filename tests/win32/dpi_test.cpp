@@ -275,6 +275,14 @@ TEST_F(Density, AMoveToAnotherDensityLaysTheWindowOutAnewAndBack) {
         const platform::UniqueBitmap mask(cursor.hbmMask);
         const platform::UniqueBitmap colour(cursor.hbmColor);
         EXPECT_EQ(cursor.yHotspot, static_cast<DWORD>(platform::Scale(20, dpi)));
+        ICONINFO icon{};
+        ASSERT_TRUE(::GetIconInfo(
+            reinterpret_cast<HICON>(::SendMessageW(form.Hwnd(), WM_GETICON, ICON_SMALL, 0)), &icon));
+        const platform::UniqueBitmap iconMask(icon.hbmMask);
+        const platform::UniqueBitmap iconColour(icon.hbmColor);
+        BITMAP iconSize{};
+        ::GetObjectW(iconColour.get(), sizeof iconSize, &iconSize);
+        EXPECT_EQ(iconSize.bmWidth, platform::Scale(16, dpi));
         // Picks still land on the pixel under the pointer.
         const HWND palette = form.Control(picColors);
         const ScreenPicture shown = Shown(palette);
