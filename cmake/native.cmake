@@ -19,6 +19,7 @@ add_executable(tintora_unit_tests
   tests/messenger/key_path_test.cpp
   tests/picking/pick_rules_test.cpp
   tests/picking/key_rules_test.cpp
+  tests/platform/dpi_scale_test.cpp
   tests/resources/palette_picture_test.cpp)
 target_link_libraries(tintora_unit_tests PRIVATE tintora_core GTest::gtest_main)
 include(GoogleTest)

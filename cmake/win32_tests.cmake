@@ -42,6 +42,14 @@ tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp)
 target_link_libraries(win32_picking_tests PRIVATE psapi)
 tintora_win32_test(win32_save_tests tests/win32/save_test.cpp)
 tintora_win32_test(win32_keyboard_tests tests/win32/keyboard_test.cpp)
+# The window at 96 dpi, then again with the prefix at 150 % and 200 %: the density is in the registry
+# before the program starts, as Windows has it at sign-in.
+tintora_win32_test(win32_dpi_tests tests/win32/dpi_test.cpp)
+foreach(dpi 144 192)
+  add_test(NAME win32_dpi_tests_${dpi}
+           COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi ${dpi} wine $<TARGET_FILE:win32_dpi_tests>)
+  set_tests_properties(win32_dpi_tests_${dpi} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi}")
+endforeach()
 # Save once more with the script host's library switched off: the colour must be stored all the same.
 add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_save_tests>)
 set_tests_properties(win32_save_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")

@@ -17,6 +17,7 @@ add_custom_target(tintora_images DEPENDS ${images}/tintora.ico ${images}/eyedrop
 
 enable_language(RC)
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${images}/version.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/tintora.manifest.in ${images}/tintora.manifest @ONLY)
 
 add_library(tintora_win STATIC
   src/editor/frm_tintora.cpp
@@ -32,17 +33,18 @@ add_library(tintora_win STATIC
   src/messenger/registry_writer.cpp
   src/messenger/shell_reg_write.cpp
   src/messenger/save_colour.cpp
+  src/platform/dpi.cpp
   src/platform/surface.cpp
   src/platform/picture_box.cpp
   src/platform/message_loop.cpp
   src/platform/accessible.cpp
   src/resources/pictures.cpp)
-target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 advapi32 ole32 oleaut32 oleacc uuid)
+target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 comctl32 advapi32 ole32 oleaut32 oleacc uuid)
 target_compile_definitions(tintora_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 set(resource_script ${CMAKE_SOURCE_DIR}/src/resources/tintora.rc)
 set_source_files_properties(${resource_script} PROPERTIES OBJECT_DEPENDS
-  "${images}/tintora.ico;${images}/eyedropper.cur;${images}/arrow.bmp")
+  "${images}/tintora.ico;${images}/eyedropper.cur;${images}/arrow.bmp;${images}/tintora.manifest")
 
 # Every executable that makes the window carries the pictures.
 function(tintora_windows_executable name)
@@ -50,7 +52,9 @@ function(tintora_windows_executable name)
   target_include_directories(${name} PRIVATE ${images})
   target_link_libraries(${name} PRIVATE tintora_win)
   add_dependencies(${name} tintora_images)
-  if(NOT MSVC)
+  if(MSVC)
+    target_link_options(${name} PRIVATE /MANIFEST:NO) # the resource script brings the program's own
+  else()
     target_link_options(${name} PRIVATE -static)
   endif()
 endfunction()

@@ -69,7 +69,8 @@ void frmTintora::PresentReadouts() {
     if (hwnd_ == nullptr) return;
     if (arrowTop_ != shownArrowTop_) {
         shownArrowTop_ = arrowTop_;
-        ::SetWindowPos(Control(imgArrow), nullptr, kArrowLeft, arrowTop_, 0, 0,
+        const RECT bounds = BoundsOf(SpecOf(imgArrow));
+        ::SetWindowPos(Control(imgArrow), nullptr, bounds.left, bounds.top, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (int i = 0; i < kReadoutCount; ++i) {

@@ -4,8 +4,21 @@
 #include "editor/frm_tintora.h"
 
 #include "editor/marker.h"
+#include "platform/dpi.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
+
+#include <initializer_list>
+#include <utility>
+
+// Windows 8.1 and 10 send these; older headers may not name them.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 namespace tintora {
 namespace {
@@ -26,22 +39,33 @@ std::size_t BoxIndexOf(ControlId id) {
     return 0;
 }
 
-// MS Sans Serif 8.25 pt; where the face is missing, the system's dialog font at the same size.
-platform::UniqueFont MakeFont(bool bold) {
+constexpr int kFontPixels = 11; // 8.25 points at 96 dpi
+
+// Whether the font mapper gave the face asked for, with characters of about the height asked.
+bool Realised(HFONT font, const wchar_t* face, int height) {
+    const platform::UniqueWindowDc screen = platform::GetWindowDc(nullptr);
+    const platform::SelectionGuard selection(screen.get(), font);
+    wchar_t realised[LF_FACESIZE] = L"";
+    TEXTMETRICW metrics{};
+    ::GetTextFaceW(screen.get(), LF_FACESIZE, realised);
+    ::GetTextMetricsW(screen.get(), &metrics);
+    const int off = metrics.tmHeight - metrics.tmInternalLeading - height;
+    return lstrcmpiW(realised, face) == 0 && off >= -1 && off <= 1;
+}
+
+// MS Sans Serif 8.25 pt. On Windows that face is a bitmap font with a few sizes only; at a density
+// where it has none near the size, its outline twin Microsoft Sans Serif takes its place, and where
+// neither serves, the system's dialog font at the same size.
+platform::UniqueFont MakeFont(bool bold, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -11;
+    font.lfHeight = -platform::Scale(kFontPixels, dpi);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-    platform::UniqueFont made(::CreateFontIndirectW(&font));
-    const HDC screen = ::GetDC(nullptr);
-    wchar_t face[LF_FACESIZE] = L"";
-    {
-        platform::SelectionGuard selection(screen, made.get());
-        ::GetTextFaceW(screen, LF_FACESIZE, face);
+    for (const wchar_t* face : {L"MS Sans Serif", L"Microsoft Sans Serif"}) {
+        lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+        platform::UniqueFont made(::CreateFontIndirectW(&font));
+        if (Realised(made.get(), face, -font.lfHeight)) return made;
     }
-    ::ReleaseDC(nullptr, screen);
-    if (lstrcmpiW(face, L"MS Sans Serif") == 0) return made;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
@@ -52,6 +76,9 @@ platform::UniqueFont MakeFont(bool bold) {
 } // namespace
 
 bool frmTintora::Register(HINSTANCE instance) {
+    // Loads common controls 6, which the manifest asks for, so buttons and boxes look current.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
     if (!platform::PictureBox::Register(instance)) return false;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -70,23 +97,27 @@ frmTintora::~frmTintora() {
 }
 
 bool frmTintora::Create(HINSTANCE instance) {
-    if (!pictures_.Load(instance)) return false;
     palette_ = std::make_unique<const PalettePicture>();
-    font_ = MakeFont(false);
-    boldFont_ = MakeFont(true);
-    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-    ::CreateWindowExW(exStyle, kClassName, kWindowTitle, style, left, top, width, height, nullptr, nullptr,
-                      instance, this);
+    const auto centred = [this](int dpi) {
+        const SIZE size = FrameSizeAt(dpi);
+        RECT work{};
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        const int left = work.left + (work.right - work.left - size.cx) / 2;
+        const int top = work.top + (work.bottom - work.top - size.cy) / 2;
+        return RECT{left, top, left + size.cx, top + size.cy};
+    };
+    // Sized at the system's density; the window knows its own monitor's once it exists.
+    const int systemDpi = platform::SystemDpi();
+    RECT frame = centred(systemDpi);
+    ::CreateWindowExW(kExStyle, kClassName, kWindowTitle, kStyle, frame.left, frame.top,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
+    if (dpi_ != systemDpi) {
+        SetIcons();
+        frame = centred(dpi_);
+        ::SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left,
+                       frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     PresentReadouts(); // the first paint already shows the readouts
     return true;
 }
@@ -122,6 +153,9 @@ LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
     case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
     case kPresentMessage: PresentReadouts(); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_GETDPISCALEDSIZE:
+        return OnGetDpiScaledSize(static_cast<int>(wParam), reinterpret_cast<SIZE*>(lParam));
     case WM_CLOSE: cmdClose_Click(); return 0;
     case WM_CHANGEUISTATE: return OnChangeUiState(wParam, lParam);
     case WM_QUERYUISTATE: return OnQueryUiState();
@@ -131,6 +165,11 @@ LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool frmTintora::OnCreate() {
+    dpi_ = platform::WindowDpi(hwnd_);
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    if (!pictures_.Load(instance, dpi_)) return false;
+    font_ = MakeFont(false, dpi_);
+    boldFont_ = MakeFont(true, dpi_);
     for (const ControlSpec& spec : kControls)
         if (!CreateControl(spec)) return false;
     platform::PictureBox& palette = Box(picColors);
@@ -158,7 +197,9 @@ bool frmTintora::CreateControl(const ControlSpec& spec) {
     const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ((spec.look & kHidden) ? 0 : WS_VISIBLE) |
                   ((spec.look & kTabStop) ? WS_TABSTOP : 0);
-    RECT bounds{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+    const RECT bounds = BoundsOf(spec);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
     HWND control = nullptr;
     switch (spec.kind) {
     case ControlKind::PictureBox:
@@ -169,22 +210,23 @@ bool frmTintora::CreateControl(const ControlSpec& spec) {
                               : (spec.id == picChosenColor || spec.id == picCurrent)
                                   ? kSwatchStart
                                   : ::GetSysColor(COLOR_WINDOW);
+        const SIZE model = (spec.look & kPixelModel) ? SIZE{spec.width, spec.height} : SIZE{0, 0};
         if (!box.Create(hwnd_, spec.id, bounds, style | (swatch ? WS_BORDER : 0), back,
-                        spec.kind == ControlKind::Image || spec.id == picMouse ? nullptr : this))
+                        spec.kind == ControlKind::Image || spec.id == picMouse ? nullptr : this, dpi_, model))
             return false;
         control = box.Hwnd();
         break;
     }
     case ControlKind::Label: {
         style |= SS_NOPREFIX | ((spec.look & kCentred) ? SS_CENTER : SS_RIGHT);
-        control = ::CreateWindowExW(0, L"STATIC", spec.text, style, bounds.left, bounds.top, spec.width,
-                                    spec.height, hwnd_, id, instance, nullptr);
+        control = ::CreateWindowExW(0, L"STATIC", spec.text, style, bounds.left, bounds.top, width, height,
+                                    hwnd_, id, instance, nullptr);
         break;
     }
     case ControlKind::TextBox:
         style |= ES_READONLY | ES_AUTOHSCROLL;
         control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", spec.text, style, bounds.left, bounds.top,
-                                    spec.width, spec.height, hwnd_, id, instance, nullptr);
+                                    width, height, hwnd_, id, instance, nullptr);
         if (control != nullptr) {
             ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
             editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
@@ -193,8 +235,8 @@ bool frmTintora::CreateControl(const ControlSpec& spec) {
         break;
     case ControlKind::Button:
         style |= BS_PUSHBUTTON;
-        control = ::CreateWindowExW(0, L"BUTTON", spec.text, style, bounds.left, bounds.top, spec.width,
-                                    spec.height, hwnd_, id, instance, nullptr);
+        control = ::CreateWindowExW(0, L"BUTTON", spec.text, style, bounds.left, bounds.top, width, height,
+                                    hwnd_, id, instance, nullptr);
         break;
     }
     if (control == nullptr) return false;
@@ -203,21 +245,107 @@ bool frmTintora::CreateControl(const ControlSpec& spec) {
     // order is unchanged: labels take no focus.
     if (spec.kind == ControlKind::Label)
         ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetFont(control, spec);
+    if (spec.look & kRightAligned) FitLabel(control, spec);
+    return true;
+}
+
+void frmTintora::SetFont(HWND control, const ControlSpec& spec) noexcept {
     ::SendMessageW(control, WM_SETFONT,
                    reinterpret_cast<WPARAM>((spec.look & kBold) ? boldFont_.get() : font_.get()), FALSE);
-    if (spec.look & kRightAligned) {
-        // Labels size themselves to their text and keep their right edge, whatever the font.
-        const HDC dc = ::GetDC(control);
-        SIZE extent{};
-        {
-            platform::SelectionGuard selection(dc, font_.get());
-            ::GetTextExtentPoint32W(dc, spec.text, lstrlenW(spec.text), &extent);
-        }
-        ::ReleaseDC(control, dc);
-        const int width = extent.cx > spec.width ? extent.cx : spec.width;
-        ::MoveWindow(control, spec.left + spec.width - width, spec.top, width, spec.height, FALSE);
+    // An outline font would bring margins that MS Sans Serif has not, and three digits would no
+    // longer fit a readout.
+    if (spec.kind == ControlKind::TextBox)
+        ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+}
+
+// Where a control goes at the window's density. The arrow's top edge follows the marker.
+RECT frmTintora::BoundsOf(const ControlSpec& spec) const noexcept {
+    if (spec.id == imgArrow) {
+        const int left = platform::Scale(kArrowLeft, dpi_);
+        const int top = ArrowTopAt(arrowTop_, dpi_);
+        return RECT{left, top, left + platform::FirstPhysical(kArrowWidth, dpi_),
+                    top + platform::FirstPhysical(kArrowHeight, dpi_)};
     }
-    return true;
+    const platform::Edges edges = platform::ScaleEdges(spec.left, spec.top, spec.width, spec.height, dpi_);
+    return RECT{edges.left, edges.top, edges.right, edges.bottom};
+}
+
+// Labels size themselves to their text and keep their right edge, whatever the font.
+void frmTintora::FitLabel(HWND label, const ControlSpec& spec) noexcept {
+    const RECT bounds = BoundsOf(spec);
+    SIZE extent{};
+    {
+        const platform::UniqueWindowDc dc = platform::GetWindowDc(label);
+        platform::SelectionGuard selection(dc.get(), font_.get());
+        ::GetTextExtentPoint32W(dc.get(), spec.text, lstrlenW(spec.text), &extent);
+    }
+    const int width = extent.cx > bounds.right - bounds.left ? extent.cx : bounds.right - bounds.left;
+    ::MoveWindow(label, bounds.right - width, bounds.top, width, bounds.bottom - bounds.top, FALSE);
+}
+
+// The class's icons are the system density's; a window on a monitor of another density takes its
+// own. The ones it had go once it has the new ones.
+void frmTintora::SetIcons() noexcept {
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    const platform::UniqueIcon oldIcon = std::exchange(icon_, LoadWindowIconAt(instance, true, dpi_));
+    const platform::UniqueIcon oldSmallIcon =
+        std::exchange(smallIcon_, LoadWindowIconAt(instance, false, dpi_));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+SIZE frmTintora::FrameSizeAt(int dpi) const noexcept {
+    return platform::FrameSize(platform::Scale(kClientWidth, dpi), platform::Scale(kClientHeight, dpi),
+                               kStyle, kExStyle, dpi);
+}
+
+// Before a move to a monitor of another density, Windows asks what size the window will be there.
+LRESULT frmTintora::OnGetDpiScaledSize(int dpi, SIZE* size) const noexcept {
+    *size = FrameSizeAt(dpi);
+    return TRUE;
+}
+
+// The window is now on a monitor of another density (or the user changed it): the layout, fonts and
+// pictures are made anew for it, and the window takes the place Windows suggests.
+void frmTintora::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    // The old fonts and pictures go at the end, when no control shows them any more.
+    const platform::UniqueFont oldFont = std::exchange(font_, MakeFont(false, dpi));
+    const platform::UniqueFont oldBoldFont = std::exchange(boldFont_, MakeFont(true, dpi));
+    Pictures pictures;
+    if (pictures.Load(instance, dpi)) std::swap(pictures_, pictures);
+    for (const ControlSpec& spec : kControls) {
+        if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Image) {
+            Box(spec.id).Place(BoundsOf(spec), dpi);
+            continue;
+        }
+        const HWND control = Control(spec.id);
+        const RECT bounds = BoundsOf(spec);
+        ::SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                       bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetFont(control, spec);
+        if (spec.look & kRightAligned) FitLabel(control, spec);
+    }
+    // While sampling the sampler stands empty and the pointer is the eyedropper.
+    if (Box(picScreenColor).Picture() != nullptr) Box(picScreenColor).SetPicture(pictures_.Eyedropper());
+    Box(picMouse).SetPicture(pictures_.EyedropperCopy());
+    Box(imgArrow).SetPicture(pictures_.Arrow());
+    if (pointer_ == Pointer::Eyedropper) ::SetCursor(pictures_.Eyedropper());
+    SetIcons();
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame does not scale with the density (per-monitor awareness of Windows 8.1), the
+    // suggested size leaves the client area a few pixels off: make it exact.
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const int wider = platform::Scale(kClientWidth, dpi) - client.right;
+    const int taller = platform::Scale(kClientHeight, dpi) - client.bottom;
+    if (wider != 0 || taller != 0)
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, suggested.right - suggested.left + wider,
+                       suggested.bottom - suggested.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Leaving the window remembers which control had the focus; coming back gives it back.
@@ -252,8 +380,17 @@ void frmTintora::OnPaint() {
     const HDC dc = ::BeginPaint(hwnd_, &paint);
     const HBRUSH frame = ::GetSysColorBrush(COLOR_WINDOWTEXT);
     for (const FrameSpec& shape : {shpColors, shpGradient}) {
-        const RECT outline{shape.left, shape.top, shape.left + shape.width, shape.top + shape.height};
-        ::FrameRect(dc, &outline, frame);
+        // One layout pixel wide, as many screen pixels as that scales to.
+        const platform::Edges out =
+            platform::ScaleEdges(shape.left, shape.top, shape.width, shape.height, dpi_);
+        const platform::Edges in =
+            platform::ScaleEdges(shape.left + 1, shape.top + 1, shape.width - 2, shape.height - 2, dpi_);
+        const RECT sides[] = {{out.left, out.top, out.right, in.top},
+                              {out.left, in.bottom, out.right, out.bottom},
+                              {out.left, in.top, in.left, in.bottom},
+                              {in.right, in.top, out.right, in.bottom}};
+        for (const RECT& side : sides)
+            ::FillRect(dc, &side, frame);
     }
     PaintFocusCues(dc);
     ::EndPaint(hwnd_, &paint);

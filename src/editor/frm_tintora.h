@@ -49,8 +49,11 @@ public:
     HWND Control(ControlId id) const noexcept;
     platform::PictureBox& Box(ControlId id) noexcept;
     const ColourState& State() const noexcept { return state_; }
-    // Where the arrow belongs now; the arrow window follows by the time the window next waits.
+    // Where the arrow belongs now, in layout pixels (at 96 dpi); the arrow window follows, scaled to
+    // the density, by the time the window next waits.
     int ArrowTop() const noexcept { return arrowTop_; }
+    // Dots per inch the window is laid out for: its monitor's.
+    int Dpi() const noexcept { return dpi_; }
 
     // Colour state.
     void SetBaseColor(ColourValue colour);
@@ -79,11 +82,23 @@ public:
     bool SampleScreenOnce();
 
 private:
+    static constexpr DWORD kStyle =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    static constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     bool CreateControl(const ControlSpec& spec);
+    // Density: the layout's places, the window's frame, and a move to a monitor of another density.
+    RECT BoundsOf(const ControlSpec& spec) const noexcept;
+    void SetFont(HWND control, const ControlSpec& spec) noexcept;
+    void FitLabel(HWND label, const ControlSpec& spec) noexcept;
+    SIZE FrameSizeAt(int dpi) const noexcept;
+    void SetIcons() noexcept;
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnGetDpiScaledSize(int dpi, SIZE* size) const noexcept;
     void OnActivate(int state);
     void OnCommand(int id, int code);
     void OnPaint();
@@ -120,11 +135,12 @@ private:
 
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr; // the control to give the focus back to
+    int dpi_ = platform::kBaseDpi;
     ColourState state_;
     // What the arrow and the readouts should show, and what their windows show: a drag changes the
     // first on every move, the second once per batch of messages (each window call is a trip to the
     // window server, dearer than a whole pick).
-    int arrowTop_ = 0;
+    int arrowTop_ = SpecOf(imgArrow).top; // layout pixels
     ReadoutTexts texts_{};
     int shownArrowTop_ = SpecOf(imgArrow).top;
     ReadoutTexts shownTexts_{};
@@ -137,6 +153,9 @@ private:
     enum class Pointer { Default, Eyedropper } pointer_ = Pointer::Default;
     Pictures pictures_;
     std::unique_ptr<const PalettePicture> palette_;
+    // The window's own icons, where its density is not the system's; destroyed after the window.
+    platform::UniqueIcon icon_;
+    platform::UniqueIcon smallIcon_;
     platform::UniqueFont font_;
     platform::UniqueFont boldFont_;
     std::array<HWND, kControls.size()> controls_{};

@@ -1,6 +1,6 @@
-// The window's fixed layout: every control with its place and size in client pixels at 96 dpi,
-// listed in tab order, which is also the order the window creates them in (so the z-order that
-// dialog navigation walks is the tab order).
+// The window's fixed layout: every control with its place and size in client pixels at 96 dpi (on
+// denser screens the window scales it), listed in tab order, which is also the order the window
+// creates them in (so the z-order that dialog navigation walks is the tab order).
 #pragma once
 
 #include <array>
@@ -55,6 +55,7 @@ enum ControlLook : std::uint8_t {
     kBordered = 8,     // one-pixel flat border around a picture box
     kHidden = 16,      // never shown
     kTabStop = 32,     // takes the focus with Tab
+    kPixelModel = 64,  // a picture box whose drawing keeps its pixel size on denser screens
 };
 
 struct ControlSpec {
@@ -88,8 +89,8 @@ inline constexpr ControlSpec kCredit{lblQuorvane, ControlKind::Label,          8
 
 // In tab order.
 inline constexpr std::array<ControlSpec, 28> kControls{{
-    {picColors, ControlKind::PictureBox, 9, 17, 175, 171, kTabStop, nullptr},
-    {picGradient, ControlKind::PictureBox, 185, 17, 11, 171, kTabStop, nullptr},
+    {picColors, ControlKind::PictureBox, 9, 17, 175, 171, kPixelModel | kTabStop, nullptr},
+    {picGradient, ControlKind::PictureBox, 185, 17, 11, 171, kPixelModel | kTabStop, nullptr},
     {picChosenColor, ControlKind::PictureBox, 80, 208, 60, 42, kBordered | kTabStop, nullptr},
     {txtHue, ControlKind::TextBox, 260, 91, 24, 19, kTabStop, L""},
     {txtSat, ControlKind::TextBox, 260, 115, 24, 19, kTabStop, L""},

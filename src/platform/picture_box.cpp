@@ -40,19 +40,47 @@ PictureBox::~PictureBox() {
 }
 
 bool PictureBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, COLORREF background,
-                        PictureBoxListener* listener) {
+                        PictureBoxListener* listener, int dpi, SIZE model) {
     id_ = id;
     back_ = background;
     listener_ = listener;
+    model_ = model;
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     hwnd_ = ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | style, bounds.left, bounds.top,
                               bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
     if (hwnd_ == nullptr) return false;
+    if (model_.cx > 0) {
+        if (!surface_.Create(model_.cx, model_.cy)) return false;
+        Redraw();
+    }
+    return Fit(dpi);
+}
+
+bool PictureBox::Place(const RECT& bounds, int dpi) noexcept {
+    ::SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return Fit(dpi);
+}
+
+bool PictureBox::Fit(int dpi) noexcept {
+    dpi_ = dpi;
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    if (!surface_.Create(client.right, client.bottom)) return false;
-    Redraw();
+    client_ = SIZE{client.right, client.bottom};
+    if (model_.cx == 0) {
+        if (!surface_.Create(client_.cx, client_.cy)) return false;
+        Redraw();
+        return true;
+    }
+    // A model that fits the box exactly is shown as it is.
+    if (client_.cx == model_.cx && client_.cy == model_.cy) {
+        shown_.reset();
+    } else {
+        shown_.emplace();
+        if (!shown_->Create(client_.cx, client_.cy)) return false;
+    }
+    Invalidate();
     return true;
 }
 
@@ -68,8 +96,10 @@ void PictureBox::SetPicture(HICON picture) noexcept {
 }
 
 // The whole box is invalidated every time, so once is enough until it has been painted. (A hidden box
-// drops the invalidation, but showing it invalidates all of it anyway.)
+// drops the invalidation, but showing it invalidates all of it anyway.) The enlarged copy of a pixel
+// model is stale either way.
 void PictureBox::Invalidate() noexcept {
+    shownStale_ = true;
     if (awaitsPaint_) return;
     awaitsPaint_ = ::InvalidateRect(hwnd_, nullptr, FALSE) != FALSE;
 }
@@ -122,7 +152,13 @@ void PictureBox::OnPaint() noexcept {
     awaitsPaint_ = false;
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
-    if (dc != nullptr) surface_.Show(dc, paint.rcPaint);
+    if (dc != nullptr && shown_) {
+        if (shownStale_) shown_->Enlarge(surface_, dpi_);
+        shownStale_ = false;
+        shown_->Show(dc, paint.rcPaint);
+    } else if (dc != nullptr) {
+        surface_.Show(dc, paint.rcPaint);
+    }
     ::EndPaint(hwnd_, &paint);
 }
 
@@ -132,8 +168,13 @@ MouseEvent PictureBox::EventOf(int button, WPARAM keys, LPARAM point, bool withA
     const int shift = ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
                       ((withAlt && ::GetKeyState(VK_MENU) < 0) ? 4 : 0);
     // Signed: with the mouse captured the pointer can be left of or above the box.
-    return MouseEvent{button, shift, static_cast<float>(GET_X_LPARAM(point)),
-                      static_cast<float>(GET_Y_LPARAM(point))};
+    int x = GET_X_LPARAM(point);
+    int y = GET_Y_LPARAM(point);
+    if (model_.cx > 0) {
+        x = ModelPosition(x, client_.cx, model_.cx, dpi_);
+        y = ModelPosition(y, client_.cy, model_.cy, dpi_);
+    }
+    return MouseEvent{button, shift, static_cast<float>(x), static_cast<float>(y)};
 }
 
 void PictureBox::OnButtonDown(int button, WPARAM keys, LPARAM point) noexcept {

@@ -3,16 +3,23 @@
 // that keep coming from the press to the release, wherever the pointer goes.
 // A drag sends many events a second, so nothing here asks the window server anything per move, and
 // a box that already waits for its repaint is not invalidated again.
+//
+// A box may hold a picture of fixed pixel size (a model): on a denser screen it is shown enlarged
+// nearest-neighbour and the mouse arrives in the model's pixels, so what is drawn and picked there
+// does not depend on the density.
 #pragma once
 
+#include "platform/dpi_scale.h"
 #include "platform/surface.h"
+
+#include <optional>
 
 namespace platform {
 
 struct MouseEvent {
     int button; // press and release: the button concerned; move: the buttons held (1 left, 2 right, 4 middle)
     int shift;  // 1 Shift, 2 Ctrl, 4 Alt (Alt on presses and releases only)
-    float x;    // drawing-area pixels; negative or beyond the box while the mouse is captured
+    float x;    // drawing-area pixels, whole; negative or beyond the box while the mouse is captured
     float y;
 };
 
@@ -52,8 +59,13 @@ public:
     ~PictureBox();
 
     // style: WS_BORDER for the flat one-pixel border, WS_TABSTOP to take the focus, WS_VISIBLE.
+    // model: the size of a picture of fixed pixel size; {0, 0} for a surface of the client area's
+    // size, in screen pixels.
     bool Create(HWND parent, int id, const RECT& bounds, DWORD style, COLORREF background,
-                PictureBoxListener* listener);
+                PictureBoxListener* listener, int dpi = kBaseDpi, SIZE model = SIZE{0, 0});
+    // A new place and density. A model keeps its pixels; any other surface takes the new size and is
+    // repainted in the background colour and the picture.
+    bool Place(const RECT& bounds, int dpi) noexcept;
 
     HWND Hwnd() const noexcept { return hwnd_; }
     int Id() const noexcept { return id_; }
@@ -101,6 +113,7 @@ private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Redraw() noexcept;
+    bool Fit(int dpi) noexcept;
     void OnPaint() noexcept;
     void OnButtonDown(int button, WPARAM keys, LPARAM point) noexcept;
     void OnMove(WPARAM keys, LPARAM point) noexcept;
@@ -119,7 +132,13 @@ private:
     bool awaitsPaint_ = false; // invalidated, and WM_PAINT has not come yet
     bool focused_ = false;
     bool focusCue_ = false;
+    int dpi_ = kBaseDpi;
+    SIZE model_{0, 0};
+    SIZE client_{0, 0};
     Surface surface_;
+    // A model shown enlarged: the screen-sized copy, redone at the next paint after a change.
+    std::optional<Surface> shown_;
+    bool shownStale_ = false;
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/surface.h"
 
+#include "platform/dpi_scale.h"
+
 namespace platform {
 namespace {
 
@@ -11,6 +13,12 @@ constexpr std::uint32_t SwapRedBlue(std::uint32_t value) {
 } // namespace
 
 bool Surface::Create(int width, int height) {
+    // A bitmap still selected into its DC cannot be deleted: take the old one apart in order first.
+    selection_.reset();
+    dc_.reset();
+    bitmap_.reset();
+    bits_ = nullptr;
+    width_ = height_ = 0;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -71,6 +79,11 @@ void Surface::SettleGdi() const noexcept {
 void Surface::Show(HDC target, const RECT& area) const noexcept {
     ::BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(),
              area.left, area.top, SRCCOPY);
+}
+
+void Surface::Enlarge(const Surface& model, int dpi) noexcept {
+    ::GdiFlush();
+    ScaleNearest(model.bits_, model.width_, model.height_, bits_, width_, height_, dpi);
 }
 
 } // namespace platform

@@ -16,6 +16,7 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
+    // Makes the surface, or makes it anew at another size (its pixels are then undefined).
     bool Create(int width, int height);
 
     int Width() const noexcept { return width_; }
@@ -34,6 +35,8 @@ public:
     // Both corners inclusive, clipped to the surface.
     void Fill(int left, int top, int right, int bottom, COLORREF colour) noexcept;
     void Show(HDC target, const RECT& area) const noexcept;
+    // Fills this surface with the model enlarged to the density, nearest-neighbour (dpi_scale.h).
+    void Enlarge(const Surface& model, int dpi) noexcept;
 
 private:
     // Destroyed in reverse order: the original bitmap goes back into the DC, then the DC goes,

@@ -3,7 +3,8 @@
 compiles. A map names its size, colour depth and colours; '.' is transparent.
 
     make_images.py icon OUT.ico MAP [MAP ...]   one icon holding every map as an image
-    make_images.py cursor OUT.cur MAP           a cursor with the map's hot spot
+    make_images.py cursor OUT.cur MAP           a cursor with the map's hot spot, at the map's size and
+                                                enlarged by 1.5 and 2 for denser screens
     make_images.py mask OUT.bmp MAP             a two-colour bitmap, black where drawn, white elsewhere
 """
 import struct
@@ -80,6 +81,24 @@ def icon_image(pixmap):
     return header + palette_bytes + colour_rows + mask_rows
 
 
+def enlarged(pixmap, factor_twice):
+    """The map enlarged nearest-neighbour by factor_twice / 2: pixel p shows pixel floor(p / factor),
+    as the window enlarges its pictures; the hot spot goes to the first pixel that shows it."""
+    def scale(n):
+        return -(-n * factor_twice // 2)
+
+    def source(p):
+        return p * 2 // factor_twice
+
+    width, height = scale(pixmap["width"]), scale(pixmap["height"])
+    rows = []
+    for y in range(height):
+        row = pixmap["rows"][source(y)]
+        rows.append("".join(row[source(x)] for x in range(width)))
+    hotspot = tuple(scale(n) for n in pixmap["hotspot"])
+    return dict(pixmap, width=width, height=height, rows=rows, hotspot=hotspot)
+
+
 def write_icon_file(path, pixmaps, kind):
     images = [icon_image(p) for p in pixmaps]
     out = struct.pack("<HHH", 0, kind, len(images))
@@ -116,7 +135,7 @@ def main(argv):
     if kind == "icon":
         write_icon_file(out, maps, 1)
     elif kind == "cursor":
-        write_icon_file(out, maps[:1], 2)
+        write_icon_file(out, [enlarged(maps[0], twice) for twice in (2, 3, 4)], 2)
     elif kind == "mask":
         write_mask_bitmap(out, maps[0])
     else:

@@ -1,5 +1,6 @@
-// The pictures the window carries, loaded once from the program's resources: the eyedropper cursor
-// (twice, one copy for the sampler box and one kept aside to give it back) and the marker arrow.
+// The pictures the window carries, loaded from the program's resources at the window's density: the
+// eyedropper cursor (twice, one copy for the sampler box and one kept aside to give it back) and the
+// marker arrow.
 #pragma once
 
 #include "platform/handles.h"
@@ -8,7 +9,7 @@ namespace tintora {
 
 class Pictures {
 public:
-    bool Load(HINSTANCE instance);
+    bool Load(HINSTANCE instance, int dpi);
     HICON Eyedropper() const noexcept { return eyedropper_.get(); }
     HICON EyedropperCopy() const noexcept { return eyedropperCopy_.get(); }
     HICON Arrow() const noexcept { return arrow_.get(); }
@@ -21,5 +22,7 @@ private:
 
 // The window icon at the large or the small system size. Shared: never destroyed.
 HICON LoadWindowIcon(HINSTANCE instance, bool large);
+// The window icon at the large or the small size for a density, the window's own.
+platform::UniqueIcon LoadWindowIconAt(HINSTANCE instance, bool large, int dpi);
 
 } // namespace tintora

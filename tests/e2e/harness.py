@@ -33,6 +33,21 @@ def run(*command, check=True):
     return subprocess.run(command, check=check, capture_output=True, text=True)
 
 
+def scale(value, dpi):
+    """A layout length in pixels at 96 dpi on a screen of that density, as the window rounds it."""
+    return (value * dpi + 48) // 96
+
+
+def logical(physical, dpi):
+    """The picture pixel that screen pixel `physical` of an enlarged palette or strip shows."""
+    return physical * 96 // dpi
+
+
+def first_physical(logical_pixel, dpi):
+    """The first screen pixel that shows a picture pixel."""
+    return -(-logical_pixel * dpi // 96)
+
+
 def reg_set(value):
     run("wine", "reg", "add", KEY, "/v", "IM Color", "/t", "REG_DWORD", "/d", "0x%08X" % value, "/f")
 
@@ -61,15 +76,20 @@ def user_registry():
 
 
 class Tintora:
-    """One running Tintora; `with Tintora() as app:` starts it and ends it."""
+    """One running Tintora; `with Tintora() as app:` starts it and ends it. With dpi, the prefix's
+    screen density is set before the program starts, and client points are screen pixels."""
 
-    def __init__(self):
+    def __init__(self, dpi=96):
+        self.dpi = dpi
         self.process = None
         self.window = None
         self.origin = (0, 0)
         self.x = xdisplay.Display()
 
     def __enter__(self):
+        if self.dpi != 96:
+            run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                "/d", str(self.dpi), "/f")
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.time() + 30
         while time.time() < deadline:
@@ -96,8 +116,9 @@ class Tintora:
         geometry = run("xdotool", "getwindowgeometry", str(self.window)).stdout
         left, top = map(int, re.search(r"Position: (-?\d+),(-?\d+)", geometry).groups())
         width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
-        border = (width - CLIENT_WIDTH) // 2
-        self.origin = (left + border, top + height - CLIENT_HEIGHT - border)
+        client_width, client_height = scale(CLIENT_WIDTH, self.dpi), scale(CLIENT_HEIGHT, self.dpi)
+        border = (width - client_width) // 2
+        self.origin = (left + border, top + height - client_height - border)
 
     def settle(self, seconds=0.4):
         time.sleep(seconds)
@@ -139,7 +160,7 @@ class Tintora:
 
     def key(self, *keys):
         # Keys go to where the pointer is: keep it over the window, on a spot that does nothing.
-        self.move(150, 262)
+        self.move(scale(150, self.dpi), scale(262, self.dpi))
         run("xdotool", "key", *keys)
         self.settle(0.3)
 
