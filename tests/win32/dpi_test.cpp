@@ -203,7 +203,9 @@ TEST_F(Density, TheStripPicksTheRowUnderThePointerAndTheArrowPointsAtIt) {
         Release(strip, shown.width - 1, y);
         ASSERT_EQ(form.State().MarkerPos, LogicalFromPhysical(y, dpi_)) << y;
         ASSERT_EQ(form.Box(picChosenColor).BackColor(), shown.At(0, y)) << y;
-        // The middle of the arrow's tip is on a screen row that shows the marked row.
+        // The middle of the arrow's tip is on a screen row that shows the marked row. The arrow window
+        // follows once the window has handled its waiting messages.
+        PumpMessages();
         const RECT arrow = ClientRectIn(form.Control(imgArrow), form.Hwnd());
         const int tip = arrow.top + MiddlePhysical(kArrowTipRow, dpi_) - stripRect.top;
         ASSERT_EQ(LogicalFromPhysical(tip, dpi_), form.State().MarkerPos) << y;
@@ -211,6 +213,7 @@ TEST_F(Density, TheStripPicksTheRowUnderThePointerAndTheArrowPointsAtIt) {
     // The tip itself, black on the screen beside a marked row, and the row beside it.
     Press(strip, 0, FirstPhysical(40, dpi_));
     Release(strip, 0, FirstPhysical(40, dpi_));
+    PumpMessages();
     const RECT arrow = ClientRectIn(form.Control(imgArrow), form.Hwnd());
     EXPECT_EQ(arrow.top + MiddlePhysical(kArrowTipRow, dpi_), stripRect.top + MiddlePhysical(40, dpi_));
     EXPECT_EQ(ScreenPixel(form.Hwnd(), arrow.left, stripRect.top + MiddlePhysical(40, dpi_)), RGB(0, 0, 0));
@@ -221,6 +224,7 @@ TEST_F(Density, TheStripPicksTheRowUnderThePointerAndTheArrowPointsAtIt) {
     MoveHeld(strip, 0, shown.height);
     EXPECT_EQ(form.State().MarkerPos, 171);
     Release(strip, 0, shown.height);
+    PumpMessages();
     EXPECT_EQ(ClientRectIn(form.Control(imgArrow), form.Hwnd()).top, ArrowTopAt(ArrowTopFor(171), dpi_));
 }
 
