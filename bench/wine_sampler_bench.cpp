@@ -55,7 +55,7 @@ int main() {
     const HWND window = form.Hwnd();
 
     // Every pass a new palette pixel: a new colour, so every readout is rewritten too.
-    const ControlSpec& palette = SpecOf(picColors);
+    const ControlLayout& palette = LayoutOf(picColors);
     Measure(form, "moving over the palette", [&](int pass) {
         return OnScreen(window, palette.left + pass % palette.width,
                         palette.top + (pass * 7) % palette.height);

@@ -19,8 +19,8 @@ bool Copy(const wchar_t* from, wchar_t* text, int size) {
 } // namespace
 
 void frmTintora::MakeControlsAccessible() {
-    for (const ControlSpec& spec : kControls)
-        if (SpokenNameOf(spec.id) != nullptr) platform::MakeAccessible(Control(spec.id), *this);
+    for (const ControlLayout& layout : kControls)
+        if (SpokenNameOf(layout.id) != nullptr) platform::MakeAccessible(Control(layout.id), *this);
     announced_ = Box(picChosenColor).BackColor();
 }
 

@@ -69,7 +69,7 @@ void frmTintora::PresentReadouts() {
     if (hwnd_ == nullptr) return;
     if (arrowTop_ != shownArrowTop_) {
         shownArrowTop_ = arrowTop_;
-        const RECT bounds = BoundsOf(SpecOf(imgArrow));
+        const RECT bounds = BoundsOf(LayoutOf(imgArrow));
         ::SetWindowPos(Control(imgArrow), nullptr, bounds.left, bounds.top, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

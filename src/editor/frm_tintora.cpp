@@ -170,8 +170,8 @@ bool frmTintora::OnCreate() {
     if (!pictures_.Load(instance, dpi_)) return false;
     font_ = MakeFont(false, dpi_);
     boldFont_ = MakeFont(true, dpi_);
-    for (const ControlSpec& spec : kControls)
-        if (!CreateControl(spec)) return false;
+    for (const ControlLayout& layout : kControls)
+        if (!CreateControl(layout)) return false;
     platform::PictureBox& palette = Box(picColors);
     for (int y = 0; y < kPaletteHeight; ++y)
         for (int x = 0; x < kPaletteWidth; ++x)
@@ -192,40 +192,41 @@ LRESULT frmTintora::OnSetCursor(WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-bool frmTintora::CreateControl(const ControlSpec& spec) {
+bool frmTintora::CreateControl(const ControlLayout& layout) {
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ((spec.look & kHidden) ? 0 : WS_VISIBLE) |
-                  ((spec.look & kTabStop) ? WS_TABSTOP : 0);
-    const RECT bounds = BoundsOf(spec);
+    const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id));
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ((layout.look & kHidden) ? 0 : WS_VISIBLE) |
+                  ((layout.look & kTabStop) ? WS_TABSTOP : 0);
+    const RECT bounds = BoundsOf(layout);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     HWND control = nullptr;
-    switch (spec.kind) {
+    switch (layout.kind) {
     case ControlKind::PictureBox:
     case ControlKind::Image: {
-        platform::PictureBox& box = Box(spec.id);
-        const bool swatch = (spec.look & kBordered) != 0;
-        const COLORREF back = spec.kind == ControlKind::Image ? ::GetSysColor(COLOR_BTNFACE)
-                              : (spec.id == picChosenColor || spec.id == picCurrent)
+        platform::PictureBox& box = Box(layout.id);
+        const bool swatch = (layout.look & kBordered) != 0;
+        const COLORREF back = layout.kind == ControlKind::Image ? ::GetSysColor(COLOR_BTNFACE)
+                              : (layout.id == picChosenColor || layout.id == picCurrent)
                                   ? kSwatchStart
                                   : ::GetSysColor(COLOR_WINDOW);
-        const SIZE model = (spec.look & kPixelModel) ? SIZE{spec.width, spec.height} : SIZE{0, 0};
-        if (!box.Create(hwnd_, spec.id, bounds, style | (swatch ? WS_BORDER : 0), back,
-                        spec.kind == ControlKind::Image || spec.id == picMouse ? nullptr : this, dpi_, model))
+        const SIZE model = (layout.look & kPixelModel) ? SIZE{layout.width, layout.height} : SIZE{0, 0};
+        if (!box.Create(hwnd_, layout.id, bounds, style | (swatch ? WS_BORDER : 0), back,
+                        layout.kind == ControlKind::Image || layout.id == picMouse ? nullptr : this, dpi_,
+                        model))
             return false;
         control = box.Hwnd();
         break;
     }
     case ControlKind::Label: {
-        style |= SS_NOPREFIX | ((spec.look & kCentred) ? SS_CENTER : SS_RIGHT);
-        control = ::CreateWindowExW(0, L"STATIC", spec.text, style, bounds.left, bounds.top, width, height,
+        style |= SS_NOPREFIX | ((layout.look & kCentred) ? SS_CENTER : SS_RIGHT);
+        control = ::CreateWindowExW(0, L"STATIC", layout.text, style, bounds.left, bounds.top, width, height,
                                     hwnd_, id, instance, nullptr);
         break;
     }
     case ControlKind::TextBox:
         style |= ES_READONLY | ES_AUTOHSCROLL;
-        control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", spec.text, style, bounds.left, bounds.top,
+        control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", layout.text, style, bounds.left, bounds.top,
                                     width, height, hwnd_, id, instance, nullptr);
         if (control != nullptr) {
             ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -235,50 +236,51 @@ bool frmTintora::CreateControl(const ControlSpec& spec) {
         break;
     case ControlKind::Button:
         style |= BS_PUSHBUTTON;
-        control = ::CreateWindowExW(0, L"BUTTON", spec.text, style, bounds.left, bounds.top, width, height,
+        control = ::CreateWindowExW(0, L"BUTTON", layout.text, style, bounds.left, bounds.top, width, height,
                                     hwnd_, id, instance, nullptr);
         break;
     }
     if (control == nullptr) return false;
-    controls_[IndexOf(spec.id)] = control;
+    controls_[IndexOf(layout.id)] = control;
     // Labels lie beneath every other control (a label's last row meets a swatch's border). Tab
     // order is unchanged: labels take no focus.
-    if (spec.kind == ControlKind::Label)
+    if (layout.kind == ControlKind::Label)
         ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetFont(control, spec);
-    if (spec.look & kRightAligned) FitLabel(control, spec);
+    SetFont(control, layout);
+    if (layout.look & kRightAligned) FitLabel(control, layout);
     return true;
 }
 
-void frmTintora::SetFont(HWND control, const ControlSpec& spec) noexcept {
+void frmTintora::SetFont(HWND control, const ControlLayout& layout) noexcept {
     ::SendMessageW(control, WM_SETFONT,
-                   reinterpret_cast<WPARAM>((spec.look & kBold) ? boldFont_.get() : font_.get()), FALSE);
+                   reinterpret_cast<WPARAM>((layout.look & kBold) ? boldFont_.get() : font_.get()), FALSE);
     // An outline font would bring margins that MS Sans Serif has not, and three digits would no
     // longer fit a readout.
-    if (spec.kind == ControlKind::TextBox)
+    if (layout.kind == ControlKind::TextBox)
         ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
 // Where a control goes at the window's density. The arrow's top edge follows the marker.
-RECT frmTintora::BoundsOf(const ControlSpec& spec) const noexcept {
-    if (spec.id == imgArrow) {
+RECT frmTintora::BoundsOf(const ControlLayout& layout) const noexcept {
+    if (layout.id == imgArrow) {
         const int left = platform::Scale(kArrowLeft, dpi_);
         const int top = ArrowTopAt(arrowTop_, dpi_);
         return RECT{left, top, left + platform::FirstPhysical(kArrowWidth, dpi_),
                     top + platform::FirstPhysical(kArrowHeight, dpi_)};
     }
-    const platform::Edges edges = platform::ScaleEdges(spec.left, spec.top, spec.width, spec.height, dpi_);
+    const platform::Edges edges =
+        platform::ScaleEdges(layout.left, layout.top, layout.width, layout.height, dpi_);
     return RECT{edges.left, edges.top, edges.right, edges.bottom};
 }
 
 // Labels size themselves to their text and keep their right edge, whatever the font.
-void frmTintora::FitLabel(HWND label, const ControlSpec& spec) noexcept {
-    const RECT bounds = BoundsOf(spec);
+void frmTintora::FitLabel(HWND label, const ControlLayout& layout) noexcept {
+    const RECT bounds = BoundsOf(layout);
     SIZE extent{};
     {
         const platform::UniqueWindowDc dc = platform::GetWindowDc(label);
         platform::SelectionGuard selection(dc.get(), font_.get());
-        ::GetTextExtentPoint32W(dc.get(), spec.text, lstrlenW(spec.text), &extent);
+        ::GetTextExtentPoint32W(dc.get(), layout.text, lstrlenW(layout.text), &extent);
     }
     const int width = extent.cx > bounds.right - bounds.left ? extent.cx : bounds.right - bounds.left;
     ::MoveWindow(label, bounds.right - width, bounds.top, width, bounds.bottom - bounds.top, FALSE);
@@ -316,17 +318,17 @@ void frmTintora::OnDpiChanged(int dpi, const RECT& suggested) {
     const platform::UniqueFont oldBoldFont = std::exchange(boldFont_, MakeFont(true, dpi));
     Pictures pictures;
     if (pictures.Load(instance, dpi)) std::swap(pictures_, pictures);
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Image) {
-            Box(spec.id).Place(BoundsOf(spec), dpi);
+    for (const ControlLayout& layout : kControls) {
+        if (layout.kind == ControlKind::PictureBox || layout.kind == ControlKind::Image) {
+            Box(layout.id).Place(BoundsOf(layout), dpi);
             continue;
         }
-        const HWND control = Control(spec.id);
-        const RECT bounds = BoundsOf(spec);
+        const HWND control = Control(layout.id);
+        const RECT bounds = BoundsOf(layout);
         ::SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
                        bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetFont(control, spec);
-        if (spec.look & kRightAligned) FitLabel(control, spec);
+        SetFont(control, layout);
+        if (layout.look & kRightAligned) FitLabel(control, layout);
     }
     // While sampling the sampler stands empty and the pointer is the eyedropper.
     if (Box(picScreenColor).Picture() != nullptr) Box(picScreenColor).SetPicture(pictures_.Eyedropper());
@@ -379,7 +381,7 @@ void frmTintora::OnPaint() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
     const HBRUSH frame = ::GetSysColorBrush(COLOR_WINDOWTEXT);
-    for (const FrameSpec& shape : {shpColors, shpGradient}) {
+    for (const FrameLayout& shape : {shpColors, shpGradient}) {
         // One layout pixel wide, as many screen pixels as that scales to.
         const platform::Edges out =
             platform::ScaleEdges(shape.left, shape.top, shape.width, shape.height, dpi_);

@@ -90,11 +90,11 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
-    bool CreateControl(const ControlSpec& spec);
+    bool CreateControl(const ControlLayout& layout);
     // Density: the layout's places, the window's frame, and a move to a monitor of another density.
-    RECT BoundsOf(const ControlSpec& spec) const noexcept;
-    void SetFont(HWND control, const ControlSpec& spec) noexcept;
-    void FitLabel(HWND label, const ControlSpec& spec) noexcept;
+    RECT BoundsOf(const ControlLayout& layout) const noexcept;
+    void SetFont(HWND control, const ControlLayout& layout) noexcept;
+    void FitLabel(HWND label, const ControlLayout& layout) noexcept;
     SIZE FrameSizeAt(int dpi) const noexcept;
     void SetIcons() noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested);
@@ -140,9 +140,9 @@ private:
     // What the arrow and the readouts should show, and what their windows show: a drag changes the
     // first on every move, the second once per batch of messages (each window call is a trip to the
     // window server, dearer than a whole pick).
-    int arrowTop_ = SpecOf(imgArrow).top; // layout pixels
+    int arrowTop_ = LayoutOf(imgArrow).top; // layout pixels
     ReadoutTexts texts_{};
-    int shownArrowTop_ = SpecOf(imgArrow).top;
+    int shownArrowTop_ = LayoutOf(imgArrow).top;
     ReadoutTexts shownTexts_{};
     bool presentRequested_ = false;
     WNDPROC editProc_ = nullptr;

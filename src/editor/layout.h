@@ -58,7 +58,7 @@ enum ControlLook : std::uint8_t {
     kPixelModel = 64,  // a picture box whose drawing keeps its pixel size on denser screens
 };
 
-struct ControlSpec {
+struct ControlLayout {
     ControlId id;
     ControlKind kind;
     int left;
@@ -75,20 +75,20 @@ inline constexpr int kArrowHeight = 9;
 inline constexpr int kArrowTipRow = 4;
 
 // The two frames drawn by the window itself, one pixel outside the palette and the strip.
-struct FrameSpec {
+struct FrameLayout {
     int left;
     int top;
     int width;
     int height;
 };
-inline constexpr FrameSpec shpColors{8, 16, 177, 173};
-inline constexpr FrameSpec shpGradient{184, 16, 13, 173};
+inline constexpr FrameLayout shpColors{8, 16, 177, 173};
+inline constexpr FrameLayout shpGradient{184, 16, 13, 173};
 
-inline constexpr ControlSpec kCredit{lblQuorvane, ControlKind::Label,          8, 0, 193, 13,
-                                     kCentred,    L"\u00A9 2025-2026 Quorvane"};
+inline constexpr ControlLayout kCredit{lblQuorvane, ControlKind::Label,          8, 0, 193, 13,
+                                       kCentred,    L"\u00A9 2025-2026 Quorvane"};
 
 // In tab order.
-inline constexpr std::array<ControlSpec, 28> kControls{{
+inline constexpr std::array<ControlLayout, 28> kControls{{
     {picColors, ControlKind::PictureBox, 9, 17, 175, 171, kPixelModel | kTabStop, nullptr},
     {picGradient, ControlKind::PictureBox, 185, 17, 11, 171, kPixelModel | kTabStop, nullptr},
     {picChosenColor, ControlKind::PictureBox, 80, 208, 60, 42, kBordered | kTabStop, nullptr},
@@ -119,12 +119,12 @@ inline constexpr std::array<ControlSpec, 28> kControls{{
     {imgArrow, ControlKind::Image, kArrowLeft, 8, kArrowWidth, kArrowHeight, kPlain, nullptr},
 }};
 
-constexpr const ControlSpec& SpecOf(ControlId id) {
-    for (const ControlSpec& spec : kControls)
-        if (spec.id == id) return spec;
+constexpr const ControlLayout& LayoutOf(ControlId id) {
+    for (const ControlLayout& layout : kControls)
+        if (layout.id == id) return layout;
     return kControls[0];
 }
 
-inline constexpr int kStripTop = SpecOf(picGradient).top;
+inline constexpr int kStripTop = LayoutOf(picGradient).top;
 
 } // namespace tintora

@@ -18,9 +18,9 @@ TEST(SpokenTexts, ValueIsTheHexReadoutAndDescriptionTheOthersInWords) {
 TEST(SpokenTexts, EveryControlThatTakesTheFocusHasAName) {
     EXPECT_STREQ(SpokenNameOf(picColors), L"Colour palette");
     EXPECT_STREQ(SpokenNameOf(txtHexa), L"#");
-    for (const ControlSpec& spec : kControls) {
-        if (!(spec.look & kTabStop)) continue;
+    for (const ControlLayout& layout : kControls) {
+        if (!(layout.look & kTabStop)) continue;
         // Buttons speak their captions.
-        EXPECT_TRUE(spec.kind == ControlKind::Button || SpokenNameOf(spec.id) != nullptr) << spec.id;
+        EXPECT_TRUE(layout.kind == ControlKind::Button || SpokenNameOf(layout.id) != nullptr) << layout.id;
     }
 }

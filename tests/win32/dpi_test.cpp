@@ -73,9 +73,9 @@ protected:
         ::GetClientRect(form_->Hwnd(), &client);
         EXPECT_EQ(client.right, platform::Scale(kClientWidth, dpi));
         EXPECT_EQ(client.bottom, platform::Scale(kClientHeight, dpi));
-        for (const ControlSpec& spec : kControls) {
-            const RECT rect = ClientRectIn(form_->Control(spec.id), form_->Hwnd());
-            if (spec.id == imgArrow) {
+        for (const ControlLayout& layout : kControls) {
+            const RECT rect = ClientRectIn(form_->Control(layout.id), form_->Hwnd());
+            if (layout.id == imgArrow) {
                 EXPECT_EQ(rect.left, platform::Scale(kArrowLeft, dpi));
                 EXPECT_EQ(rect.top, ArrowTopAt(ArrowTopFor(form_->State().MarkerPos), dpi));
                 EXPECT_EQ(rect.right - rect.left, FirstPhysical(kArrowWidth, dpi));
@@ -83,20 +83,20 @@ protected:
                 continue;
             }
             const platform::Edges edges =
-                platform::ScaleEdges(spec.left, spec.top, spec.width, spec.height, dpi);
-            EXPECT_EQ(rect.top, edges.top) << spec.id << " at " << dpi;
-            EXPECT_EQ(rect.right, edges.right) << spec.id << " at " << dpi;
-            EXPECT_EQ(rect.bottom, edges.bottom) << spec.id << " at " << dpi;
+                platform::ScaleEdges(layout.left, layout.top, layout.width, layout.height, dpi);
+            EXPECT_EQ(rect.top, edges.top) << layout.id << " at " << dpi;
+            EXPECT_EQ(rect.right, edges.right) << layout.id << " at " << dpi;
+            EXPECT_EQ(rect.bottom, edges.bottom) << layout.id << " at " << dpi;
             // Labels sized to their text keep their right edge and may grow to the left.
-            if (spec.look & kRightAligned) {
-                EXPECT_LE(rect.left, edges.left) << spec.id << " at " << dpi;
+            if (layout.look & kRightAligned) {
+                EXPECT_LE(rect.left, edges.left) << layout.id << " at " << dpi;
             } else {
-                EXPECT_EQ(rect.left, edges.left) << spec.id << " at " << dpi;
+                EXPECT_EQ(rect.left, edges.left) << layout.id << " at " << dpi;
             }
-            if (spec.kind != ControlKind::PictureBox && spec.kind != ControlKind::Image) {
-                const LOGFONTW font = FontOf(form_->Control(spec.id));
-                EXPECT_EQ(font.lfHeight, -platform::Scale(11, dpi)) << spec.id << " at " << dpi;
-                EXPECT_EQ(font.lfWeight >= FW_BOLD, spec.id == cmdSaveColor) << spec.id << " at " << dpi;
+            if (layout.kind != ControlKind::PictureBox && layout.kind != ControlKind::Image) {
+                const LOGFONTW font = FontOf(form_->Control(layout.id));
+                EXPECT_EQ(font.lfHeight, -platform::Scale(11, dpi)) << layout.id << " at " << dpi;
+                EXPECT_EQ(font.lfWeight >= FW_BOLD, layout.id == cmdSaveColor) << layout.id << " at " << dpi;
             }
         }
         // The palette and the strip keep their pixels, whatever the density.

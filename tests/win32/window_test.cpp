@@ -53,29 +53,29 @@ TEST_F(WindowTest, FixedFrameCentredWithItsTitleAndNoMenu) {
 
 TEST_F(WindowTest, EveryControlIsARealChildAtItsPlace) {
     frmTintora& form = Open();
-    for (const ControlSpec& spec : kControls) {
-        const HWND control = form.Control(spec.id);
-        ASSERT_NE(control, nullptr) << spec.id;
-        EXPECT_EQ(::GetDlgCtrlID(control), spec.id);
+    for (const ControlLayout& layout : kControls) {
+        const HWND control = form.Control(layout.id);
+        ASSERT_NE(control, nullptr) << layout.id;
+        EXPECT_EQ(::GetDlgCtrlID(control), layout.id);
         const RECT rect = ClientRectIn(control, form.Hwnd());
         // Labels sized to their text keep their right edge; with MS Sans Serif they are exact.
-        EXPECT_EQ(rect.right, spec.left + spec.width) << spec.id;
-        EXPECT_EQ(rect.top, spec.id == imgArrow ? ArrowTopFor(kStartMarker) : spec.top) << spec.id;
-        EXPECT_EQ(rect.bottom - rect.top, spec.height) << spec.id;
-        if (!(spec.look & kRightAligned)) {
-            EXPECT_EQ(rect.left, spec.left) << spec.id;
+        EXPECT_EQ(rect.right, layout.left + layout.width) << layout.id;
+        EXPECT_EQ(rect.top, layout.id == imgArrow ? ArrowTopFor(kStartMarker) : layout.top) << layout.id;
+        EXPECT_EQ(rect.bottom - rect.top, layout.height) << layout.id;
+        if (!(layout.look & kRightAligned)) {
+            EXPECT_EQ(rect.left, layout.left) << layout.id;
         }
         const std::wstring kind = ClassOf(control);
-        switch (spec.kind) {
-        case ControlKind::Label: EXPECT_EQ(kind, L"Static") << spec.id; break;
-        case ControlKind::TextBox: EXPECT_EQ(kind, L"Edit") << spec.id; break;
-        case ControlKind::Button: EXPECT_EQ(kind, L"Button") << spec.id; break;
-        default: EXPECT_EQ(kind, L"TintoraPictureBox") << spec.id; break;
+        switch (layout.kind) {
+        case ControlKind::Label: EXPECT_EQ(kind, L"Static") << layout.id; break;
+        case ControlKind::TextBox: EXPECT_EQ(kind, L"Edit") << layout.id; break;
+        case ControlKind::Button: EXPECT_EQ(kind, L"Button") << layout.id; break;
+        default: EXPECT_EQ(kind, L"TintoraPictureBox") << layout.id; break;
         }
-        if (spec.text != nullptr && spec.kind != ControlKind::TextBox) {
-            EXPECT_EQ(TextOf(control), spec.text) << spec.id;
+        if (layout.text != nullptr && layout.kind != ControlKind::TextBox) {
+            EXPECT_EQ(TextOf(control), layout.text) << layout.id;
         }
-        EXPECT_EQ(::IsWindowVisible(control) != FALSE, !(spec.look & kHidden)) << spec.id;
+        EXPECT_EQ(::IsWindowVisible(control) != FALSE, !(layout.look & kHidden)) << layout.id;
     }
     // Swatches and the sampler have a one-pixel border inside their outer size.
     RECT inner{};
