@@ -172,11 +172,7 @@ bool frmTintora::OnCreate() {
     boldFont_ = MakeFont(true, dpi_);
     for (const ControlLayout& layout : kControls)
         if (!CreateControl(layout)) return false;
-    platform::PictureBox& palette = Box(picColors);
-    for (int y = 0; y < kPaletteHeight; ++y)
-        for (int x = 0; x < kPaletteWidth; ++x)
-            palette.SetPixel(x, y, palette_->At(x, y));
-    palette.Invalidate();
+    Box(picColors).SetPixels(palette_->Pixels());
     Box(picScreenColor).SetPicture(pictures_.Eyedropper());
     Box(picMouse).SetPicture(pictures_.EyedropperCopy());
     Box(imgArrow).SetPicture(pictures_.Arrow());
