@@ -82,7 +82,7 @@ bool frmTintora::Register(HINSTANCE instance) {
     if (!platform::PictureBox::Register(instance)) return false;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &frmTintora::WndProc;
+    windowClass.lpfnWndProc = &platform::BoundWindowProc<frmTintora>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -125,22 +125,6 @@ bool frmTintora::Create(HINSTANCE instance) {
 HWND frmTintora::Control(ControlId id) const noexcept { return controls_[IndexOf(id)]; }
 
 platform::PictureBox& frmTintora::Box(ControlId id) noexcept { return boxes_[BoxIndexOf(id)]; }
-
-LRESULT CALLBACK frmTintora::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<frmTintora*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->hwnd_ = hwnd;
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<frmTintora*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        if (form != nullptr) form->hwnd_ = nullptr;
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return form != nullptr ? form->HandleMessage(message, wParam, lParam)
-                           : ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
 
 LRESULT frmTintora::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -86,7 +86,7 @@ private:
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     static constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner> friend LRESULT CALLBACK platform::BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);

@@ -28,7 +28,7 @@ void DrawFocusFrame(HDC dc, const RECT& rect) noexcept {
 bool PictureBox::Register(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &PictureBox::WndProc;
+    windowClass.lpfnWndProc = &BoundWindowProc<PictureBox>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.lpszClassName = kClassName;
@@ -109,22 +109,6 @@ void PictureBox::Redraw() noexcept {
     if (picture_ != nullptr) ::DrawIconEx(surface_.Dc(), 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
     drawnOver_ = false;
     Invalidate();
-}
-
-LRESULT CALLBACK PictureBox::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* box = static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        box->hwnd_ = hwnd;
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-    }
-    auto* box = reinterpret_cast<PictureBox*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        if (box != nullptr) box->hwnd_ = nullptr;
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return box != nullptr ? box->HandleMessage(message, wParam, lParam)
-                          : ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,6 +9,7 @@
 // does not depend on the density.
 #pragma once
 
+#include "platform/bound_window.h"
 #include "platform/dpi_scale.h"
 #include "platform/surface.h"
 
@@ -110,7 +111,7 @@ public:
     bool FocusCue() const noexcept { return focusCue_; }
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner> friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Redraw() noexcept;
     bool Fit(int dpi) noexcept;
