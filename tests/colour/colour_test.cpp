@@ -4,20 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 using namespace modTintora;
 
-namespace {
-
-struct Case {
-    int red, green, blue;
-    int hue, sat, lum;
-};
-
-} // namespace
+TEST(ColourValue, RedInTheLowByteAndNoTopByteInAChannel) {
+    EXPECT_EQ(PackRgb(200, 100, 50), 0x003264C8);
+    EXPECT_EQ(GetRed(static_cast<ColourValue>(0x8000000Fu)), 15);
+    EXPECT_EQ(GetBlue(-1), 255);
+}
 
 TEST(RgbToHsl, KnownColours) {
+    struct Case {
+        int red, green, blue, hue, sat, lum;
+    };
     const Case cases[] = {
         {0, 0, 0, 160, 0, 0},         {255, 255, 255, 160, 0, 240}, {128, 128, 128, 160, 0, 121},
         {127, 127, 127, 160, 0, 120}, {192, 192, 192, 160, 0, 181}, {255, 0, 0, 0, 240, 120},
@@ -29,40 +30,25 @@ TEST(RgbToHsl, KnownColours) {
     };
     for (const Case& c : cases) {
         const HslColor hsl = RgbToHsl(PackRgb(c.red, c.green, c.blue));
-        EXPECT_EQ(hsl.Hue, c.hue) << c.red << "," << c.green << "," << c.blue;
-        EXPECT_EQ(hsl.Sat, c.sat) << c.red << "," << c.green << "," << c.blue;
-        EXPECT_EQ(hsl.Lum, c.lum) << c.red << "," << c.green << "," << c.blue;
+        EXPECT_EQ((std::array<int, 3>{hsl.Hue, hsl.Sat, hsl.Lum}), (std::array<int, 3>{c.hue, c.sat, c.lum}))
+            << c.red << "," << c.green << "," << c.blue;
     }
 }
 
-TEST(RgbToHsl, TopByteIsIgnored) {
-    const HslColor plain = RgbToHsl(PackRgb(100, 150, 200));
-    const HslColor topped = RgbToHsl(PackRgb(100, 150, 200) | static_cast<ColourValue>(0x7F000000));
-    EXPECT_EQ(plain.Hue, topped.Hue);
-    EXPECT_EQ(plain.Sat, topped.Sat);
-    EXPECT_EQ(plain.Lum, topped.Lum);
-}
-
-// Every colour, against an integer formulation: luminance is the smallest integer at least
-// (max + min) x 240 / 510; saturation and hue stay on the scale; greys are hue 160, saturation 0.
+// Every colour: luminance is the smallest integer at least (max + min) x 240 / 510, saturation and
+// hue stay on the scale, greys are hue 160 and saturation 0.
 TEST(RgbToHsl, EveryColourStaysOnTheScale) {
     int failures = 0;
     for (int value = 0; value <= 0xFFFFFF && failures < 10; ++value) {
         const int red = value & 0xFF, green = (value >> 8) & 0xFF, blue = value >> 16;
-        const int high = std::max({red, green, blue});
-        const int low = std::min({red, green, blue});
-        const int lum = ((high + low) * 240 + 509) / 510;
+        const int high = std::max({red, green, blue}), low = std::min({red, green, blue});
         const HslColor hsl = RgbToHsl(value);
-        bool ok = hsl.Lum == lum && hsl.Sat >= 0 && hsl.Sat <= 240 && hsl.Hue >= 0 && hsl.Hue <= 240;
-        if (high == low)
-            ok = ok && hsl.Hue == 160 && hsl.Sat == 0;
-        else
-            ok = ok && hsl.Sat > 0;
-        if (!ok) {
-            ++failures;
-            ADD_FAILURE() << "colour " << red << "," << green << "," << blue << " gave " << hsl.Hue << ","
-                          << hsl.Sat << "," << hsl.Lum;
-        }
+        bool ok = hsl.Lum == ((high + low) * 240 + 509) / 510 && hsl.Sat >= 0 && hsl.Sat <= 240 &&
+                  hsl.Hue >= 0 && hsl.Hue <= 240;
+        ok = ok && (high == low ? hsl.Hue == 160 && hsl.Sat == 0 : hsl.Sat > 0);
+        if (!ok && ++failures)
+            ADD_FAILURE() << red << "," << green << "," << blue << " gave " << hsl.Hue << "," << hsl.Sat
+                          << "," << hsl.Lum;
     }
 }
 
@@ -70,5 +56,4 @@ TEST(HexText, TwoUpperCaseDigitsPerChannelRedFirst) {
     EXPECT_EQ(std::string(HexTextOf(PackRgb(200, 100, 50)).data()), "C86432");
     EXPECT_EQ(std::string(HexTextOf(PackRgb(10, 11, 12)).data()), "0A0B0C");
     EXPECT_EQ(std::string(HexTextOf(0).data()), "000000");
-    EXPECT_EQ(std::string(HexTextOf(0xFFFFFF).data()), "FFFFFF");
 }
