@@ -36,7 +36,6 @@ function(tintora_win32_test name)
 endfunction()
 
 tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
-tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
 tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
 tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp)
 target_link_libraries(win32_picking_tests PRIVATE psapi)
@@ -56,7 +55,6 @@ set_tests_properties(win32_save_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-Scri
 set_tests_properties(win32_save_without_script_host_tests PROPERTIES ENVIRONMENT
   "GTEST_FILTER=ScriptHostOff.*;WINEDLLOVERRIDES=wshom.ocx=d")
 tintora_win32_test(win32_sampler_tests tests/win32/sampler_test.cpp)
-target_link_libraries(win32_sampler_tests PRIVATE ntdll) # counts GDI objects where Wine cannot
 
 # End-to-end: the real program under real X input, with a probe that reads its readouts.
 add_executable(tintora_probe tests/e2e/probe.cpp)
