@@ -12,7 +12,6 @@ import unittest
 from Xlib import X, display as xdisplay
 
 KEY = r"HKCU\Software\Microsoft\MSNMessenger"
-PIC_COLORS, PIC_GRADIENT, PIC_CHOSEN, PIC_CURRENT = 1001, 1002, 1003, 1017
 NEW, CURRENT, SAVE, SAMPLER = (110, 229), (38, 229), (248, 231), (175, 227)
 EXE = PROBE = None
 
@@ -70,7 +69,7 @@ class Tintora:
             if time.time() > deadline:
                 raise AssertionError("Tintora's window did not appear")
             time.sleep(0.05)
-        self.settle()
+        time.sleep(0.4)
         # The frame is as wide left, right and below the client area; the caption takes the rest.
         geometry = run("xdotool", "getwindowgeometry", found[0]).stdout
         left, top = map(int, re.search(r"Position: (-?\d+),(-?\d+)", geometry).groups())
@@ -85,10 +84,8 @@ class Tintora:
             self.process.wait()
         self.x.close()
 
-    def settle(self, seconds=0.4):
-        time.sleep(seconds)
-
     def screen(self, x, y):
+        """A client point on the screen."""
         return self.origin[0] + x, self.origin[1] + y
 
     def pixel(self, x, y):
@@ -102,7 +99,7 @@ class Tintora:
     def click(self, x, y):
         self.move(x, y)
         run("xdotool", "click", "1")
-        self.settle(0.2)
+        time.sleep(0.2)
 
     def press(self, x, y):
         self.move(x, y)
@@ -110,20 +107,13 @@ class Tintora:
 
     def release(self):
         run("xdotool", "mouseup", "1")
-        self.settle(0.3)
-
-    def drag(self, *points):
-        self.press(*points[0])
-        for point in points[1:]:
-            self.move(*point)
-            time.sleep(0.02)
-        self.release()
+        time.sleep(0.3)
 
     def key(self, *keys):
         # Keys go to where the pointer is: keep it over the window, on a spot that does nothing.
         self.move(scale(150, self.dpi), scale(262, self.dpi))
         run("xdotool", "key", *keys)
-        self.settle(0.3)
+        time.sleep(0.3)
 
     def probe(self, *args):
         return run("wine", PROBE, *map(str, args)).stdout.replace("\r", "").split("\n")[:-1]

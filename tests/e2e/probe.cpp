@@ -1,7 +1,6 @@
 // A small Windows program the end-to-end tests run beside Tintora, in the same Wine prefix, to read
 // what pixels cannot tell:
 //   probe texts          the seven readouts, hue to hex, one per line
-//   probe rect ID        a control's rectangle in the window's client area: left top right bottom
 //   probe accname ID     a control's accessible name, value and description, one per line, asked
 //                        through the accessibility interface as a screen reader would
 #include <windows.h>
@@ -41,13 +40,6 @@ int main(int argc, char** argv) {
     }
     const HWND control = argc == 3 ? ::GetDlgItem(window, std::atoi(argv[2])) : nullptr;
     if (control == nullptr) return 3;
-    if (std::strcmp(argv[1], "rect") == 0) {
-        RECT rect{};
-        ::GetWindowRect(control, &rect);
-        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
-        return 0;
-    }
     IAccessible* object = nullptr;
     if (std::strcmp(argv[1], "accname") != 0 || FAILED(::CoInitialize(nullptr))) return 2;
     if (SUCCEEDED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),

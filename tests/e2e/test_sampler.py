@@ -38,7 +38,7 @@ class Sampler(unittest.TestCase):
             self.assertEqual(app.pixel(200, 17 + 75), (0, 0, 0), "the arrow is back at the base colour")
             self.assertEqual(app.texts(), ["96", "200", "103", "18", "200", "90", "12C85A"])
             app.move(9 + 60, 17 + 60)  # the release ended sampling
-            app.settle(0.3)
+            time.sleep(0.3)
             self.assertEqual(app.pixel(*NEW), (18, 200, 90))
         patch.close()
 
@@ -47,7 +47,7 @@ class Sampler(unittest.TestCase):
             with self.subTest(close=close), Tintora() as app:
                 app.press(*SAMPLER)
                 app.move(150, 262)
-                app.settle(0.3)
+                time.sleep(0.3)
                 harness.run("xdotool", "key", close)
                 code = app.wait_exit(timeout=2.0)
                 app.release()

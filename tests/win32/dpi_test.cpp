@@ -22,17 +22,12 @@ protected:
         Open();
         ASSERT_EQ(form_->Dpi(), dpi_) << "the prefix's density did not reach the window";
     }
-    // What the screen shows at a point of a control, once the window has painted.
-    COLORREF Shown(HWND control, int x, int y) {
-        POINT point{x, y};
-        ::MapWindowPoints(control, form_->Hwnd(), &point, 1);
-        return ScreenPixel(form_->Hwnd(), point.x, point.y);
-    }
     COLORREF PressAt(HWND box, int x, int y) {
         Press(box, x, y);
         Release(box, x, y);
-        return form_->Box(picChosenColor).BackColor();
+        return Chosen();
     }
+    int Logical(int physical) const { return LogicalFromPhysical(physical, dpi_); }
     int dpi_ = 96;
 };
 
@@ -55,65 +50,52 @@ TEST_F(Density, EveryControlWithItsTextAndFontAtItsScaledPlace) {
         // Labels sized to their text keep their right edge and may grow to the left.
         EXPECT_TRUE(layout.look & kRightAligned ? rect.left <= edges.left : rect.left == edges.left)
             << layout.id;
-        if (layout.text != nullptr && layout.kind != ControlKind::TextBox) {
-            EXPECT_EQ(TextOf(control), layout.text) << layout.id;
-        }
         EXPECT_TRUE(layout.kind != ControlKind::TextBox ||
                     (::GetWindowLongW(control, GWL_STYLE) & ES_READONLY));
         EXPECT_EQ(::IsWindowVisible(control) != FALSE, !(layout.look & kHidden)) << layout.id;
-        if (layout.kind != ControlKind::PictureBox) {
-            LOGFONTW font{};
-            ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-                         &font);
-            EXPECT_EQ(font.lfHeight, -Scale(11, dpi_)) << layout.id;
-        }
+        if (layout.kind == ControlKind::PictureBox) continue;
+        EXPECT_TRUE(layout.kind == ControlKind::TextBox || TextOf(control) == layout.text) << layout.id;
+        LOGFONTW font{};
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -Scale(11, dpi_)) << layout.id;
     }
 }
 
 TEST_F(Density, APressOrTheEyedropperTakesThePixelUnderThePointer) {
     const HWND palette = form_->Control(picColors);
-    const HWND strip = form_->Control(picGradient);
     RECT box{};
     ::GetClientRect(palette, &box);
     // Screen pixels at the start, inside and at the end of enlarged palette pixels.
     for (POINT at : {POINT{0, 0}, POINT{Scale(101, dpi_), Scale(40, dpi_) + 1},
                      POINT{box.right - 1, box.bottom - 1}, POINT{box.right / 2 + 1, box.bottom / 3}}) {
-        const COLORREF shown = Shown(palette, at.x, at.y);
-        EXPECT_EQ(shown, form_->Box(picColors).ReadPixel(LogicalFromPhysical(at.x, dpi_),
-                                                         LogicalFromPhysical(at.y, dpi_)));
+        POINT client = at;
+        ::MapWindowPoints(palette, form_->Hwnd(), &client, 1);
+        const COLORREF shown = ScreenPixel(form_->Hwnd(), client.x, client.y);
+        EXPECT_EQ(shown, PaletteAt(Logical(at.x), Logical(at.y)));
         EXPECT_EQ(PressAt(palette, at.x, at.y), shown) << at.x << "," << at.y;
         // The eyedropper's tip there: one pass of its loop, which the release waiting in the queue ends.
         PressAt(palette, 5, 5);
-        POINT screen = at;
-        ::ClientToScreen(palette, &screen);
-        ::SetCursorPos(screen.x, screen.y);
+        ::ClientToScreen(form_->Hwnd(), &client);
+        ::SetCursorPos(client.x, client.y);
         ::PostMessageW(form_->Control(picScreenColor), WM_LBUTTONUP, 0, 0);
         Press(form_->Control(picScreenColor), 1, 1);
-        EXPECT_EQ(form_->Box(picChosenColor).BackColor(), shown) << at.x << "," << at.y;
+        EXPECT_EQ(Chosen(), shown) << at.x << "," << at.y;
     }
     for (int x = 0; x < box.right; ++x)
-        ASSERT_EQ(PressAt(palette, x, 7),
-                  form_->Box(picColors).ReadPixel(LogicalFromPhysical(x, dpi_), LogicalFromPhysical(7, dpi_)))
-            << x;
-    // One screen pixel beyond the right edge is off the palette.
-    const COLORREF last = PressAt(palette, 5, 5);
-    Press(palette, 5, 5);
-    MoveHeld(palette, box.right, 5);
-    Release(palette, 5, box.bottom);
-    EXPECT_EQ(form_->Box(picChosenColor).BackColor(), last);
+        ASSERT_EQ(PressAt(palette, x, 7), PaletteAt(Logical(x), Logical(7))) << x;
+    const COLORREF last = Chosen();
+    EXPECT_EQ(PressAt(palette, box.right, 7), last) << "one screen pixel beyond the edge is off the palette";
 
-    form_->SetBaseColor(RGB(200, 100, 50));
+    const HWND strip = form_->Control(picGradient);
     ::GetClientRect(strip, &box);
     const int stripTop = ClientRectIn(strip, form_->Hwnd()).top;
     for (int y = 0; y < box.bottom; ++y) {
-        ASSERT_EQ(PressAt(strip, box.right - 1, y),
-                  form_->Box(picGradient).ReadPixel(0, LogicalFromPhysical(y, dpi_)));
-        ASSERT_EQ(form_->State().MarkerPos, LogicalFromPhysical(y, dpi_)) << y;
+        ASSERT_EQ(PressAt(strip, box.right - 1, y), StripAt(Logical(y))) << y;
+        ASSERT_EQ(form_->State().MarkerPos, Logical(y)) << y;
         // The middle of the arrow's tip is beside a screen row that shows the marked row.
         PumpMessages();
         const int tip = ClientRectIn(form_->Control(imgArrow), form_->Hwnd()).top +
                         platform::MiddlePhysical(kArrowTipRow, dpi_);
-        ASSERT_EQ(LogicalFromPhysical(tip - stripTop, dpi_), LogicalFromPhysical(y, dpi_)) << y;
+        ASSERT_EQ(Logical(tip - stripTop), Logical(y)) << y;
     }
-    EXPECT_EQ(Shown(strip, 0, platform::FirstPhysical(77, dpi_)), RGB(200, 100, 50));
 }

@@ -25,7 +25,6 @@ protected:
         ::SetCursorPos(client.x, client.y);
     }
     COLORREF Shown(POINT client) { return ScreenPixel(form_->Hwnd(), client.x, client.y); }
-    COLORREF Chosen() { return form_->Box(picChosenColor).BackColor(); }
     // Presses on the sampler and returns once its loop has ended.
     void PressSampler(UINT message) {
         sampling = form_.get();
@@ -40,13 +39,12 @@ protected:
 
 TEST_F(Eyedropper, APassTakesThePixelUnderThePointerEvenWhereTheWindowDcCannotReadIt) {
     frmTintora& form = Open();
-    Press(form.Control(picGradient), 5, 20);
-    Release(form.Control(picGradient), 5, 20);
+    Click(picGradient, 5, 20);
     const COLORREF palette = Shown(kPalette);
     PointAt(kPalette);
     EXPECT_TRUE(form.SampleScreenOnce());
     EXPECT_EQ(Chosen(), palette);
-    EXPECT_EQ(form.Box(picGradient).ReadPixel(0, 75), palette);
+    EXPECT_EQ(StripAt(75), palette);
     EXPECT_EQ(form.State().MarkerPos, kStartMarker);
 
     // Over the title bar the window's DC answers no colour; the block copy brings the pixel.

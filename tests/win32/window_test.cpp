@@ -1,5 +1,5 @@
-// The real window in a throwaway prefix: frame, tab order, start-up from the registry, Random, Exit.
-// Every control's place is checked by the density tests, at 96 dpi too.
+// The real window: frame, tab order, start-up from the registry, Random and Exit. Every control's
+// place is checked by the density tests, at 96 dpi too.
 #include "window_fixture.h"
 
 #include <set>
@@ -27,21 +27,19 @@ TEST_F(WindowTest, FixedFrameFocusOnThePaletteAndTabOrder) {
 TEST_F(WindowTest, StartsFromTheStoredColourOrBlackAndWritesNothing) {
     StoreImColor(PackRgb(200, 100, 0));
     frmTintora& form = Open();
-    platform::PictureBox& strip = form.Box(picGradient);
     EXPECT_EQ(form.Box(picCurrent).BackColor(), PackRgb(200, 100, 0));
-    EXPECT_EQ(strip.ReadPixel(10, 74), PackRgb(199, 115, 17));
-    EXPECT_EQ(strip.ReadPixel(0, 79), PackRgb(200, 100, 0));
-    EXPECT_EQ(strip.ReadPixel(0, 80), PackRgb(187, 93, 0));
+    EXPECT_EQ(form.Box(picGradient).ReadPixel(10, 74), PackRgb(199, 115, 17));
+    EXPECT_EQ(StripAt(79), PackRgb(200, 100, 0));
+    EXPECT_EQ(StripAt(80), PackRgb(187, 93, 0));
     std::wstring readouts;
     for (ControlId id : {txtHue, txtSat, txtLum, txtRed, txtGreen, txtBlue, txtHexa})
         readouts += TextOf(form.Control(id)) + L"|";
     EXPECT_EQ(readouts, L"20|240|95|200|100|0|C86400|");
     EXPECT_EQ(ClientRectIn(form.Control(imgArrow), form.Hwnd()).top, 88);
-    form_.reset();
     DeleteMessengerKey();
-    frmTintora& black = Open();
-    EXPECT_EQ(black.Box(picChosenColor).BackColor(), 0u);
-    EXPECT_EQ(black.Box(picGradient).ReadPixel(0, 5), PackRgb(238, 238, 238));
+    Open();
+    EXPECT_EQ(Chosen(), 0u);
+    EXPECT_EQ(StripAt(5), PackRgb(238, 238, 238));
     EXPECT_EQ(StoredImColor(), std::nullopt);
 }
 
@@ -51,10 +49,9 @@ TEST_F(WindowTest, RandomNeverGivesAZeroChannelAndExitClosesWritingNothing) {
     std::set<COLORREF> seen;
     for (int press = 0; press < 200; ++press) {
         ::SendMessageW(form.Control(cmdRandom), BM_CLICK, 0, 0);
-        const COLORREF chosen = form.Box(picChosenColor).BackColor();
-        ASSERT_TRUE(GetRValue(chosen) != 0 && GetGValue(chosen) != 0 && GetBValue(chosen) != 0) << chosen;
-        ASSERT_EQ(form.Box(picGradient).ReadPixel(0, 75), chosen);
-        seen.insert(chosen);
+        ASSERT_TRUE(GetRValue(Chosen()) != 0 && GetGValue(Chosen()) != 0 && GetBValue(Chosen()) != 0);
+        ASSERT_EQ(StripAt(75), Chosen());
+        seen.insert(Chosen());
     }
     EXPECT_GT(seen.size(), 190u);
     EXPECT_EQ(form.Box(picCurrent).BackColor(), PackRgb(0, 0, 255));
