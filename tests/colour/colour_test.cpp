@@ -9,12 +9,6 @@
 
 using namespace modTintora;
 
-TEST(ColourValue, RedInTheLowByteAndNoTopByteInAChannel) {
-    EXPECT_EQ(PackRgb(200, 100, 50), 0x003264C8);
-    EXPECT_EQ(GetRed(static_cast<ColourValue>(0x8000000Fu)), 15);
-    EXPECT_EQ(GetBlue(-1), 255);
-}
-
 TEST(RgbToHsl, KnownColours) {
     struct Case {
         int red, green, blue, hue, sat, lum;

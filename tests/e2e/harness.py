@@ -1,7 +1,6 @@
-"""Drives the real Tintora under Wine on the test's private X display, as a user would: pointer and
-keys through xdotool, pixels read from the X server, the registry through `wine reg`, and what pixels
-cannot tell through the probe program. Each script runs inside scripts/wine-session as
-`script.py TINTORA.EXE PROBE.EXE`, so DISPLAY and WINEPREFIX are its own."""
+"""Drives the real Tintora as a user would: pointer and keys through xdotool, pixels read from the X
+server, the registry through `wine reg`, and what a screen reader hears through the probe. Each script
+runs inside scripts/wine-session as `script.py TINTORA.EXE PROBE.EXE`."""
 import os
 import re
 import subprocess
@@ -85,7 +84,6 @@ class Tintora:
         self.x.close()
 
     def screen(self, x, y):
-        """A client point on the screen."""
         return self.origin[0] + x, self.origin[1] + y
 
     def pixel(self, x, y):
@@ -115,12 +113,13 @@ class Tintora:
         run("xdotool", "key", *keys)
         time.sleep(0.3)
 
-    def probe(self, *args):
-        return run("wine", PROBE, *map(str, args)).stdout.replace("\r", "").split("\n")[:-1]
+    def heard(self, *controls):
+        """What a screen reader hears from each control, by id: name, value and description, in turn."""
+        return run("wine", PROBE, *map(str, controls)).stdout.replace("\r", "").split("\n")[:-1]
 
     def texts(self):
         """The readouts: hue, sat, lum, red, green, blue, hex."""
-        return self.probe("texts")
+        return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
 
     def wait_exit(self, timeout=5.0):
         try:

@@ -1,6 +1,4 @@
-"""Tintora at 150 %: the user's screen density is 144 dpi before the program starts. The window is
-laid out larger, the palette and the strip are shown enlarged pixel for pixel, and a click takes the
-colour that is on the screen under the pointer."""
+"""At 144 dpi the window is enlarged sharply and a click takes the colour shown under the pointer."""
 import unittest
 
 import harness

@@ -1,5 +1,4 @@
-"""The keyboard and screen readers as their users meet them: a colour composed and saved with keys
-alone, and the controls named through the accessibility interface from another process."""
+"""A colour composed and saved with keys alone, and what a screen reader hears from another process."""
 import unittest
 
 import harness
@@ -12,8 +11,8 @@ class Keyboard(unittest.TestCase):
         with Tintora() as app:
             for control, name in {1001: "Colour palette", 1002: "Luminance", 1004: "Hue", 1026: "#",
                                   1022: "Colour picker: hold and drag over the screen", 1019: "Save"}.items():
-                self.assertEqual(app.probe("accname", control)[0], name, control)
-            self.assertEqual(app.probe("accname", 1003), [  # the New swatch
+                self.assertEqual(app.heard(control)[0], name, control)
+            self.assertEqual(app.heard(1003), [  # the New swatch
                 "New colour", "C86400", "hue 20, saturation 240, luminance 95, red 200, green 100, blue 0"])
 
             app.key("Right", "Right", "shift+Down", "shift+Down", "Down")  # the palette has the focus
@@ -23,11 +22,11 @@ class Keyboard(unittest.TestCase):
             chosen = app.pixel(*NEW)
             self.assertEqual(chosen, app.pixel(190, 17 + 86), "row 86: two bands and a row down")
             self.assertNotEqual(chosen, picked)
-            self.assertEqual(app.probe("accname", 1002)[1], harness.hex_text(chosen))
+            self.assertEqual(app.heard(1002)[1], harness.hex_text(chosen))
             app.key("alt+s")
             self.assertEqual(harness.reg_get(), harness.colour_value(chosen))
             self.assertEqual(app.pixel(*CURRENT), chosen)
-            self.assertEqual(app.probe("accname", 1017)[1], harness.hex_text(chosen))
+            self.assertEqual(app.heard(1017)[1], harness.hex_text(chosen))
 
 
 if __name__ == "__main__":

@@ -1,5 +1,4 @@
-"""Picking as a user does it: a drag across the palette, out of the window and back, then along the
-strip and past its bottom, checked on the screen and in the readouts."""
+"""A drag over the palette, out of the window and back, then along the strip and past its end."""
 import time
 import unittest
 

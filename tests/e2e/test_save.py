@@ -1,5 +1,4 @@
-"""Save as a user sees it: the Save button and Alt+S store the colour shown in New as Messenger's
-REG_DWORD, Current shows it, and nothing else in the user's registry changes."""
+"""Save by mouse and Alt+S stores the New colour as Messenger's REG_DWORD and changes nothing else."""
 import unittest
 
 import harness

@@ -1,5 +1,4 @@
-"""Start-up, Random and Exit as a user sees them: the stored colour on the screen, the keyboard
-shortcuts, and a registry left as it was."""
+"""Start-up, Random and Exit as a user sees them; the registry is left as it was."""
 import unittest
 
 import harness

@@ -33,8 +33,7 @@ TEST(Pick, AllocatesNothing) {
     for (int colour = 0; colour < 0xFFFFFF; colour += 4099) {
         const Channels base = ChannelsOf(colour);
         const BandColours bands = ComputeBands(base, TintSteps(base), ShadeSteps(base));
-        const ReadoutTexts texts = MakeReadoutTexts(bands[13]);
-        sink += texts[kHexa][0] + modTintora::RgbToHsl(bands[20]).Lum;
+        sink += MakeReadoutTexts(bands[13])[kHexa][0] + modTintora::RgbToHsl(bands[20]).Lum;
     }
     EXPECT_EQ(allocations.load(), before);
     EXPECT_NE(sink, 0);

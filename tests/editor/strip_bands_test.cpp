@@ -24,21 +24,16 @@ TEST(Strip, WorkedExample) {
 }
 
 TEST(Strip, EdgeBands) {
-    const BandColours black = BandsOf(0);
+    const BandColours black = BandsOf(0), white = BandsOf(0xFFFFFF), red8 = BandsOf(PackRgb(8, 0, 0));
     for (int band = 0; band < kBandCount; ++band) {
-        const int level = band < kBaseBand ? 255 - 17 * band : 0;
-        EXPECT_EQ(black[band], PackRgb(level, level, level)) << "black " << band;
+        const int grey = band < kBaseBand ? 255 - 17 * band : 0;
+        EXPECT_EQ(black[band], PackRgb(grey, grey, grey)) << band;
+        const int fallen = band <= kBaseBand ? 255 : 255 - 17 * (band - kBaseBand);
+        EXPECT_EQ(white[band], PackRgb(fallen, fallen, fallen)) << band;
+        // A band that would go below zero is black, and so is every band below it.
+        EXPECT_TRUE(band <= 22 || red8[band] == kBlack) << band;
     }
-    const BandColours white = BandsOf(0xFFFFFF);
-    for (int band = 0; band <= kBaseBand; ++band)
-        EXPECT_EQ(white[band], 0xFFFFFF) << "white " << band;
-    EXPECT_EQ(white[16], PackRgb(238, 238, 238));
-    EXPECT_EQ(white[29], PackRgb(17, 17, 17));
-    // A band that would go below zero is black, and so is every band below it.
-    const BandColours red8 = BandsOf(PackRgb(8, 0, 0));
     EXPECT_EQ(red8[22], PackRgb(1, 0, 0));
-    for (int band = 23; band < kBandCount; ++band)
-        EXPECT_EQ(red8[band], kBlack) << band;
     // -1 and values with a top byte draw and show as their low three bytes.
     EXPECT_EQ(BandsOf(-1), BandsOf(PackRgb(255, 0, 0)));
     EXPECT_EQ(BandsOf(0x7F123456), BandsOf(0x00123456));

