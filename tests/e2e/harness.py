@@ -19,8 +19,7 @@ def run(*command, check=True):
     return subprocess.run(command, check=check, capture_output=True, text=True)
 
 
-def scale(value, dpi):
-    """A layout length at 96 dpi on a screen of that density, as the window rounds it."""
+def scale(value, dpi):  # a layout length at 96 dpi on a screen of that density
     return (value * dpi + 48) // 96
 
 
@@ -37,7 +36,6 @@ def reg_set(value):
 
 
 def reg_get():
-    """The stored IM Color as an unsigned number, or None when there is none."""
     match = re.search(r"IM Color\s+REG_DWORD\s+0x([0-9a-fA-F]+)",
                       run("wine", "reg", "query", KEY, "/v", "IM Color", check=False).stdout)
     return int(match.group(1), 16) if match else None
@@ -86,8 +84,7 @@ class Tintora:
     def screen(self, x, y):
         return self.origin[0] + x, self.origin[1] + y
 
-    def pixel(self, x, y):
-        """The (red, green, blue) shown at a client point."""
+    def pixel(self, x, y):  # (red, green, blue) at a client point
         image = self.x.screen().root.get_image(*self.screen(x, y), 1, 1, X.ZPixmap, 0xFFFFFFFF)
         return image.data[2], image.data[1], image.data[0]
 
@@ -120,12 +117,6 @@ class Tintora:
     def texts(self):
         """The readouts: hue, sat, lum, red, green, blue, hex."""
         return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
-
-    def wait_exit(self, timeout=5.0):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            return None
 
 
 def main():

@@ -7,25 +7,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-void PrintText(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
-    VARIANT self;
-    ::VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR text = nullptr;
-    (object->*get)(self, &text);
-    std::printf("%ls\n", text != nullptr ? text : L"");
-    ::SysFreeString(text);
-}
-
-} // namespace
+#include <initializer_list>
 
 int main(int argc, char** argv) {
     const HWND window = ::FindWindowW(L"TintoraWindow", nullptr);
     if (window == nullptr || FAILED(::CoInitialize(nullptr))) return 2;
+    VARIANT self;
+    ::VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
     int status = 0;
     for (int arg = 1; arg < argc; ++arg) {
         IAccessible* object = nullptr;
@@ -35,9 +25,13 @@ int main(int argc, char** argv) {
             status = 3;
             continue;
         }
-        PrintText(object, &IAccessible::get_accName);
-        PrintText(object, &IAccessible::get_accValue);
-        PrintText(object, &IAccessible::get_accDescription);
+        for (auto get :
+             {&IAccessible::get_accName, &IAccessible::get_accValue, &IAccessible::get_accDescription}) {
+            BSTR text = nullptr;
+            (object->*get)(self, &text);
+            std::printf("%ls\n", text != nullptr ? text : L"");
+            ::SysFreeString(text);
+        }
         object->Release();
     }
     ::CoUninitialize();

@@ -41,9 +41,8 @@ class Sampler(unittest.TestCase):
                 app.move(150, 262)
                 time.sleep(0.3)
                 harness.run("xdotool", "key", close)
-                code = app.wait_exit(timeout=2.0)
+                self.assertEqual(app.process.wait(2), 0)
                 app.release()
-                self.assertEqual(code, 0)
 
 
 if __name__ == "__main__":

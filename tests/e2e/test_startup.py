@@ -22,7 +22,7 @@ class StartUp(unittest.TestCase):
             self.assertEqual(app.pixel(190, 17 + 77), new, "the base band is the new colour")
             self.assertEqual(app.pixel(*CURRENT), (200, 100, 50))
             app.key("alt+x")
-            self.assertEqual(app.wait_exit(), 0)
+            self.assertEqual(app.process.wait(5), 0)
         self.assertEqual(harness.user_registry(), before)
 
 
