@@ -23,10 +23,6 @@ def scale(value, dpi):  # a layout length at 96 dpi on a screen of that density
     return (value * dpi + 48) // 96
 
 
-def colour_value(rgb):
-    return rgb[0] + 256 * rgb[1] + 65536 * rgb[2]
-
-
 def hex_text(rgb):
     return "%02X%02X%02X" % rgb
 
@@ -36,9 +32,10 @@ def reg_set(value):
 
 
 def reg_get():
+    """The stored IM Color as (red, green, blue), or None when there is none."""
     match = re.search(r"IM Color\s+REG_DWORD\s+0x([0-9a-fA-F]+)",
                       run("wine", "reg", "query", KEY, "/v", "IM Color", check=False).stdout)
-    return int(match.group(1), 16) if match else None
+    return tuple(int(match.group(1), 16) >> shift & 0xFF for shift in (0, 8, 16)) if match else None
 
 
 def user_registry():
@@ -76,9 +73,7 @@ class Tintora:
         return self
 
     def __exit__(self, *exc):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+        self.process.kill()  # nothing, when it has ended
         self.x.close()
 
     def screen(self, x, y):

@@ -5,6 +5,7 @@
 #include "platform/message_loop.h"
 #include "resources/palette_picture.h"
 
+#include <utility>
 #include <vector>
 
 using namespace tintora;
@@ -77,11 +78,9 @@ TEST_F(Keyboard, ACompletePickIsAnnouncedOnceToScreenReaders) {
     const HWINEVENTHOOK hook =
         ::SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &OnWinEvent,
                           ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    const auto heard = [&] {
+    const auto heard = [] {
         PumpMessages();
-        std::vector<HWND> events;
-        events.swap(announced);
-        return events;
+        return std::exchange(announced, {});
     };
     heard();
     const HWND chosen = form.Control(picChosenColor);
