@@ -1,11 +1,9 @@
-#include "colour/hex_text.h"
 #include "colour/hsl.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <string>
 
 using namespace modTintora;
 
@@ -44,10 +42,4 @@ TEST(RgbToHsl, EveryColourStaysOnTheScale) {
             ADD_FAILURE() << red << "," << green << "," << blue << " gave " << hsl.Hue << "," << hsl.Sat
                           << "," << hsl.Lum;
     }
-}
-
-TEST(HexText, TwoUpperCaseDigitsPerChannelRedFirst) {
-    EXPECT_EQ(std::string(HexTextOf(PackRgb(200, 100, 50)).data()), "C86432");
-    EXPECT_EQ(std::string(HexTextOf(PackRgb(10, 11, 12)).data()), "0A0B0C");
-    EXPECT_EQ(std::string(HexTextOf(0).data()), "000000");
 }

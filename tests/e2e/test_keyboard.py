@@ -9,9 +9,7 @@ class Keyboard(unittest.TestCase):
     def test_compose_and_save_with_keys_alone_and_hear_it_named(self):
         harness.reg_set(0x000064C8)  # red 200, green 100, blue 0
         with Tintora() as app:
-            for control, name in {1001: "Colour palette", 1002: "Luminance", 1004: "Hue", 1026: "#",
-                                  1022: "Colour picker: hold and drag over the screen", 1019: "Save"}.items():
-                self.assertEqual(app.heard(control)[0], name, control)
+            self.assertEqual(app.heard(1001, 1002, 1026, 1019)[::3], ["Colour palette", "Luminance", "#", "Save"])
             self.assertEqual(app.heard(1003), [  # the New swatch
                 "New colour", "C86400", "hue 20, saturation 240, luminance 95, red 200, green 100, blue 0"])
 

@@ -12,7 +12,6 @@ TEST(Palette, NamedPixels) {
     EXPECT_EQ(palette.At(0, 0), PackRgb(255, 0, 0));
     EXPECT_EQ(palette.At(2, 0), PackRgb(255, 26, 0));
     EXPECT_EQ(palette.At(0, 170), PackRgb(140, 115, 115));
-    EXPECT_EQ(PaletteColour(20, 240), PackRgb(0, 255, 0));
     EXPECT_EQ(PaletteColour(59, 240), PackRgb(255, 0, 0x1A));
 }
 

@@ -100,7 +100,6 @@ TEST_F(Picking, StripDragHoldsBeyondItsEdgesAndPalettePicksKeepTheMarker) {
     EXPECT_EQ(Marker(), 171);
     EXPECT_EQ(Chosen(), StripAt(170));
     EXPECT_NE(Chosen(), PaletteAt(120, 90));
-    EXPECT_EQ(form_->Box(picCurrent).BackColor(), 0x003264C8u);
 }
 
 // Moves allocate nothing, and memory ends where it began.
