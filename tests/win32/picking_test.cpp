@@ -49,8 +49,6 @@ protected:
     static constexpr POINT kPalette{9 + 120, 17 + 40};
 };
 
-class Eyedropper : public Picking {};
-
 } // namespace
 
 TEST_F(Picking, PaletteDragPicksInsideOnlyAndResumesOnReturn) {
@@ -130,16 +128,15 @@ TEST_F(Picking, LongDragLeaksNothing) {
     EXPECT_LE(privateBytes(), bytesBefore + 256 * 1024);
 }
 
-TEST_F(Eyedropper, APassTakesThePixelUnderThePointerEvenWhereTheWindowDcCannotReadIt) {
+TEST_F(Picking, EyedropperPassTakesThePixelUnderThePointerEvenWhereTheWindowDcCannotReadIt) {
     frmTintora& form = Open();
     Click(picGradient, 5, 20);
     // Over the title bar the window's DC answers no colour; the block copy brings the pixel.
     RECT frame{};
     ::GetWindowRect(form.Hwnd(), &frame);
-    POINT caption{0, 0};
-    ::ClientToScreen(form.Hwnd(), &caption);
-    caption = {(frame.left + frame.right) / 2, (frame.top + caption.y) / 2};
-    ::ScreenToClient(form.Hwnd(), &caption);
+    ::MapWindowPoints(nullptr, form.Hwnd(), reinterpret_cast<POINT*>(&frame), 2);
+    const POINT caption{(frame.left + frame.right) / 2,
+                        frame.top / 2}; // between the frame's and client's tops
     {
         const platform::UniqueWindowDc dc = platform::GetWindowDc(form.Hwnd());
         ASSERT_EQ(::GetPixel(dc.get(), caption.x, caption.y), CLR_INVALID);
@@ -153,7 +150,7 @@ TEST_F(Eyedropper, APassTakesThePixelUnderThePointerEvenWhereTheWindowDcCannotRe
     EXPECT_EQ(form.State().MarkerPos, kStartMarker);
 }
 
-TEST_F(Eyedropper, ANestedPressAndOneReleaseEndEveryLoopAndAQuitIsPassedOn) {
+TEST_F(Picking, EyedropperNestedPressAndOneReleaseEndEveryLoopAndAQuitIsPassedOn) {
     frmTintora& form = Open();
     const HWND sampler = form.Control(picScreenColor);
     const COLORREF shown = Shown(kPalette);
