@@ -83,9 +83,15 @@ TEST_F(Density, APressOrTheEyedropperTakesThePixelUnderThePointer) {
     }
     for (int x = 0; x < box.right; ++x)
         ASSERT_EQ(PressAt(palette, x, 7), PaletteAt(Logical(x), Logical(7))) << x;
-    const COLORREF last = Chosen();
-    EXPECT_EQ(PressAt(palette, box.right, 7), last) << "one screen pixel beyond the edge is off the palette";
+    // One screen pixel beyond the right or bottom edge is off the palette, and below the strip.
+    const COLORREF last = PressAt(palette, 5, 5);
+    Press(palette, 5, 5);
+    MoveHeld(palette, box.right, 5);
+    MoveHeld(palette, 5, box.bottom);
+    Release(palette, box.right, box.bottom);
+    EXPECT_EQ(Chosen(), last);
 
+    form_->SetBaseColor(0x003264C8);
     const HWND strip = form_->Control(picGradient);
     ::GetClientRect(strip, &box);
     const int stripTop = ClientRectIn(strip, form_->Hwnd()).top;
@@ -98,4 +104,8 @@ TEST_F(Density, APressOrTheEyedropperTakesThePixelUnderThePointer) {
                         platform::MiddlePhysical(kArrowTipRow, dpi_);
         ASSERT_EQ(Logical(tip - stripTop), Logical(y)) << y;
     }
+    Press(strip, 0, 0);
+    MoveHeld(strip, 0, box.bottom);
+    EXPECT_EQ(form_->State().MarkerPos, 171);
+    Release(strip, 0, box.bottom);
 }
