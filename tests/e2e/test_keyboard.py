@@ -9,7 +9,8 @@ class Keyboard(unittest.TestCase):
     def test_compose_and_save_with_keys_alone_and_hear_it_named(self):
         harness.reg_set(0x000064C8)  # red 200, green 100, blue 0
         with Tintora() as app:
-            self.assertEqual(app.heard(1001, 1002, 1026, 1019)[::3], ["Colour palette", "Luminance", "#", "Save"])
+            names = app.heard(1001, 1002, 1026, 1019)[::3]  # palette, strip, hex readout, Save
+            self.assertEqual(names, ["Colour palette", "Luminance", "#", "Save"])
             self.assertEqual(app.heard(1003), [  # the New swatch
                 "New colour", "C86400", "hue 20, saturation 240, luminance 95, red 200, green 100, blue 0"])
 
