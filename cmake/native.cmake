@@ -10,15 +10,10 @@ endif()
 find_package(GTest REQUIRED)
 enable_testing()
 add_executable(tintora_unit_tests
-  tests/colour/colour_value_test.cpp
-  tests/colour/hsl_test.cpp
-  tests/editor/strip_bands_test.cpp
-  tests/editor/readout_texts_test.cpp
-  tests/editor/spoken_texts_test.cpp
-  tests/editor/no_allocation_test.cpp
+  tests/colour/colour_test.cpp
+  tests/editor/strip_and_readouts_test.cpp
   tests/messenger/key_path_test.cpp
-  tests/picking/pick_rules_test.cpp
-  tests/picking/key_rules_test.cpp
+  tests/picking/rules_test.cpp
   tests/platform/dpi_scale_test.cpp
   tests/resources/palette_picture_test.cpp)
 target_link_libraries(tintora_unit_tests PRIVATE tintora_core GTest::gtest_main)

@@ -35,12 +35,10 @@ function(tintora_win32_test name)
   add_test(NAME ${name} COMMAND ${wine_session} wine $<TARGET_FILE:${name}>)
 endfunction()
 
-tintora_win32_test(win32_registry_tests tests/win32/registry_reader_test.cpp)
-tintora_win32_test(win32_colour_state_tests tests/win32/colour_state_test.cpp)
 tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
 tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp)
 target_link_libraries(win32_picking_tests PRIVATE psapi)
-tintora_win32_test(win32_save_tests tests/win32/save_test.cpp)
+tintora_win32_test(win32_messenger_tests tests/win32/messenger_test.cpp)
 tintora_win32_test(win32_keyboard_tests tests/win32/keyboard_test.cpp)
 # The window at 96 dpi, then again with the prefix at 150 % and 200 %: the density is in the registry
 # before the program starts, as Windows has it at sign-in.
@@ -51,12 +49,10 @@ foreach(dpi 144 192)
   set_tests_properties(win32_dpi_tests_${dpi} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi}")
 endforeach()
 # Save once more with the script host's library switched off: the colour must be stored all the same.
-add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_save_tests>)
-set_tests_properties(win32_save_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")
+add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_messenger_tests>)
+set_tests_properties(win32_messenger_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")
 set_tests_properties(win32_save_without_script_host_tests PROPERTIES ENVIRONMENT
   "GTEST_FILTER=ScriptHostOff.*;WINEDLLOVERRIDES=wshom.ocx=d")
-tintora_win32_test(win32_sampler_tests tests/win32/sampler_test.cpp)
-target_link_libraries(win32_sampler_tests PRIVATE ntdll) # counts GDI objects where Wine cannot
 
 # End-to-end: the real program under real X input, with a probe that reads its readouts.
 add_executable(tintora_probe tests/e2e/probe.cpp)

@@ -1,7 +1,6 @@
-"""Drives the real Tintora under Wine on the test's private X display, as a user would: real
-pointer and keys through xdotool, pixels read back from the X server, the registry through
-`wine reg`, and the readout texts through the probe program. Each test script runs inside
-scripts/wine-session, so DISPLAY and WINEPREFIX are its own."""
+"""Drives the real Tintora as a user would: pointer and keys through xdotool, pixels read from the X
+server, the registry through `wine reg`, and what a screen reader hears through the probe. Each script
+runs inside scripts/wine-session as `script.py TINTORA.EXE PROBE.EXE`."""
 import os
 import re
 import subprocess
@@ -11,64 +10,36 @@ import unittest
 
 from Xlib import X, display as xdisplay
 
-CLIENT_WIDTH, CLIENT_HEIGHT = 290, 275
 KEY = r"HKCU\Software\Microsoft\MSNMessenger"
-
-# Control ids, as the window numbers them.
-PIC_COLORS, PIC_GRADIENT, PIC_CHOSEN = 1001, 1002, 1003
-PIC_CURRENT, CMD_SAVE, CMD_CLOSE, CMD_RANDOM, PIC_SCREEN = 1017, 1019, 1020, 1021, 1022
-IMG_ARROW = 1028
-
+NEW, CURRENT, SAVE, SAMPLER = (110, 229), (38, 229), (248, 231), (175, 227)
 EXE = PROBE = None
-
-
-def parse_arguments():
-    """Test scripts are run as: script.py TINTORA.EXE PROBE.EXE [unittest options]."""
-    global EXE, PROBE
-    EXE, PROBE = sys.argv[1], sys.argv[2]
-    del sys.argv[1:3]
 
 
 def run(*command, check=True):
     return subprocess.run(command, check=check, capture_output=True, text=True)
 
 
-def scale(value, dpi):
-    """A layout length in pixels at 96 dpi on a screen of that density, as the window rounds it."""
+def scale(value, dpi):  # a layout length at 96 dpi on a screen of that density
     return (value * dpi + 48) // 96
 
 
-def logical(physical, dpi):
-    """The picture pixel that screen pixel `physical` of an enlarged palette or strip shows."""
-    return physical * 96 // dpi
-
-
-def first_physical(logical_pixel, dpi):
-    """The first screen pixel that shows a picture pixel."""
-    return -(-logical_pixel * dpi // 96)
+def hex_text(rgb):
+    return "%02X%02X%02X" % rgb
 
 
 def reg_set(value):
     run("wine", "reg", "add", KEY, "/v", "IM Color", "/t", "REG_DWORD", "/d", "0x%08X" % value, "/f")
 
 
-def reg_set_raw(kind, data):
-    run("wine", "reg", "add", KEY, "/v", "IM Color", "/t", kind, "/d", data, "/f")
-
-
 def reg_get():
-    """The stored IM Color as an unsigned 32-bit number, or None when there is none."""
-    result = run("wine", "reg", "query", KEY, "/v", "IM Color", check=False)
-    match = re.search(r"IM Color\s+REG_DWORD\s+0x([0-9a-fA-F]+)", result.stdout)
-    return int(match.group(1), 16) if match else None
-
-
-def reg_delete():
-    run("wine", "reg", "delete", KEY, "/f", check=False)
+    """The stored IM Color as (red, green, blue), or None when there is none."""
+    match = re.search(r"IM Color\s+REG_DWORD\s+0x([0-9a-fA-F]+)",
+                      run("wine", "reg", "query", KEY, "/v", "IM Color", check=False).stdout)
+    return tuple(int(match.group(1), 16) >> shift & 0xFF for shift in (0, 8, 16)) if match else None
 
 
 def user_registry():
-    """The prefix's user registry as text, without the timestamps Wine writes on every save."""
+    """The prefix's user registry as lines, without the timestamps Wine writes on every save."""
     run("wineserver", "-w", check=False)
     with open(os.path.join(os.environ["WINEPREFIX"], "user.reg"), encoding="utf-8", errors="replace") as hive:
         return [line for line in hive.read().splitlines()
@@ -76,15 +47,11 @@ def user_registry():
 
 
 class Tintora:
-    """One running Tintora; `with Tintora() as app:` starts it and ends it. With dpi, the prefix's
-    screen density is set before the program starts, and client points are screen pixels."""
+    """One running Tintora: `with Tintora() as app:`. With dpi, the prefix's density is set before the
+    program starts, and client points are screen pixels."""
 
     def __init__(self, dpi=96):
-        self.dpi = dpi
-        self.process = None
-        self.window = None
-        self.origin = (0, 0)
-        self.x = xdisplay.Display()
+        self.dpi, self.x = dpi, xdisplay.Display()
 
     def __enter__(self):
         if self.dpi != 96:
@@ -92,111 +59,63 @@ class Tintora:
                 "/d", str(self.dpi), "/f")
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.time() + 30
-        while time.time() < deadline:
-            found = run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split()
-            if found:
-                self.window = int(found[0])
-                break
+        while not (found := run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split()):
+            if time.time() > deadline:
+                raise AssertionError("Tintora's window did not appear")
             time.sleep(0.05)
-        else:
-            raise AssertionError("Tintora's window did not appear")
-        self.settle()
-        self.locate()
+        time.sleep(0.4)
+        # The frame is as wide left, right and below the client area; the caption takes the rest.
+        geometry = run("xdotool", "getwindowgeometry", found[0]).stdout
+        left, top = map(int, re.search(r"Position: (-?\d+),(-?\d+)", geometry).groups())
+        width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
+        border = (width - scale(290, self.dpi)) // 2
+        self.origin = (left + border, top + height - scale(275, self.dpi) - border)
         return self
 
     def __exit__(self, *exc):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+        self.process.kill()  # nothing, when it has ended
         self.x.close()
 
-    def locate(self):
-        """Where the client area's origin lies on the screen: the frame is as wide left, right and
-        below, and the caption takes the rest of the top."""
-        geometry = run("xdotool", "getwindowgeometry", str(self.window)).stdout
-        left, top = map(int, re.search(r"Position: (-?\d+),(-?\d+)", geometry).groups())
-        width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
-        client_width, client_height = scale(CLIENT_WIDTH, self.dpi), scale(CLIENT_HEIGHT, self.dpi)
-        border = (width - client_width) // 2
-        self.origin = (left + border, top + height - client_height - border)
-
-    def settle(self, seconds=0.4):
-        time.sleep(seconds)
-
     def screen(self, x, y):
-        """A client point on the screen."""
         return self.origin[0] + x, self.origin[1] + y
 
-    def pixel(self, x, y):
-        """The (red, green, blue) shown at a client point."""
-        sx, sy = self.screen(x, y)
-        image = self.x.screen().root.get_image(sx, sy, 1, 1, X.ZPixmap, 0xFFFFFFFF)
-        blue, green, red = image.data[0], image.data[1], image.data[2]
-        return red, green, blue
+    def pixel(self, x, y):  # (red, green, blue) at a client point
+        image = self.x.screen().root.get_image(*self.screen(x, y), 1, 1, X.ZPixmap, 0xFFFFFFFF)
+        return image.data[2], image.data[1], image.data[0]
 
     def move(self, x, y):
-        sx, sy = self.screen(x, y)
-        run("xdotool", "mousemove", str(sx), str(sy))
+        run("xdotool", "mousemove", *map(str, self.screen(x, y)))
 
-    def click(self, x, y, button=1):
+    def click(self, x, y):
         self.move(x, y)
-        run("xdotool", "click", str(button))
-        self.settle(0.2)
+        run("xdotool", "click", "1")
+        time.sleep(0.2)
 
-    def press(self, x, y, button=1):
+    def press(self, x, y):
         self.move(x, y)
-        run("xdotool", "mousedown", str(button))
+        run("xdotool", "mousedown", "1")
 
-    def release(self, button=1):
-        run("xdotool", "mouseup", str(button))
-
-    def drag(self, points, button=1):
-        self.press(*points[0], button=button)
-        for point in points[1:]:
-            self.move(*point)
-            time.sleep(0.02)
-        self.release(button)
-        self.settle(0.3)
+    def release(self):
+        run("xdotool", "mouseup", "1")
+        time.sleep(0.3)
 
     def key(self, *keys):
         # Keys go to where the pointer is: keep it over the window, on a spot that does nothing.
         self.move(scale(150, self.dpi), scale(262, self.dpi))
         run("xdotool", "key", *keys)
-        self.settle(0.3)
+        time.sleep(0.3)
 
-    def key_here(self, *keys):
-        """Keys with the pointer left where it is (during a drag, say)."""
-        run("xdotool", "key", *keys)
-        self.settle(0.3)
-
-    def pointer(self):
-        """The pointer's position in client coordinates."""
-        location = run("xdotool", "getmouselocation").stdout
-        x, y = map(int, re.search(r"x:(-?\d+) y:(-?\d+)", location).groups())
-        return x - self.origin[0], y - self.origin[1]
-
-    def accessible(self, control):
-        """What a screen reader hears from a control: (name, value, description)."""
-        lines = run("wine", PROBE, "accname", str(control)).stdout.replace("\r", "").split("\n")
-        return tuple((lines + ["", "", ""])[:3])
+    def heard(self, *controls):
+        """What a screen reader hears from each control, by id: name, value and description, in turn."""
+        return run("wine", PROBE, *map(str, controls)).stdout.replace("\r", "").split("\n")[:-1]
 
     def texts(self):
         """The readouts: hue, sat, lum, red, green, blue, hex."""
-        return run("wine", PROBE, "texts").stdout.split()
-
-    def rect(self, control):
-        return tuple(map(int, run("wine", PROBE, "rect", str(control)).stdout.split()))
-
-    def focus(self):
-        return int(run("wine", PROBE, "focus").stdout.strip() or 0)
-
-    def wait_exit(self, timeout=5.0):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            return None
+        return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
 
 
 def main():
-    parse_arguments()
+    global EXE, PROBE
+    EXE, PROBE = sys.argv[1], sys.argv[2]
+    del sys.argv[1:3]
     unittest.main(verbosity=2)

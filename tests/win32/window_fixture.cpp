@@ -1,46 +1,29 @@
 #include "window_fixture.h"
 
-#include "platform/message_loop.h"
-
 namespace tintora::testing {
 namespace {
 
 constexpr const char* kSubKey = "Software\\Microsoft\\MSNMessenger";
 
-LPARAM Point(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
-}
+LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
 } // namespace
 
 void StoreImColor(std::uint32_t value) {
     const DWORD data = value;
-    StoreImColorRaw(REG_DWORD, &data, sizeof data);
-}
-
-void StoreImColorRaw(DWORD type, const void* data, DWORD size) {
-    HKEY key = nullptr;
-    ASSERT_EQ(
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, kSubKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-        ERROR_SUCCESS);
-    const platform::UniqueRegKey owned(key);
-    ASSERT_EQ(::RegSetValueExA(key, "IM Color", 0, type, static_cast<const BYTE*>(data), size),
+    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kSubKey, "IM Color", REG_DWORD, &data, sizeof data),
               ERROR_SUCCESS);
 }
 
-void DeleteMessengerKey() {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kSubKey);
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, kSubKey);
-}
-
 std::optional<std::uint32_t> StoredImColor() {
-    DWORD type = 0, data = 0, size = sizeof data;
-    if (::RegGetValueA(HKEY_CURRENT_USER, kSubKey, "IM Color", RRF_RT_ANY, &type, &data, &size) !=
-            ERROR_SUCCESS ||
-        type != REG_DWORD)
+    DWORD data = 0, size = sizeof data;
+    if (::RegGetValueA(HKEY_CURRENT_USER, kSubKey, "IM Color", RRF_RT_REG_DWORD, nullptr, &data, &size) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     return data;
 }
+
+void DeleteMessengerKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kSubKey); } // it holds values only
 
 void PumpMessages() {
     MSG message{};
@@ -50,9 +33,9 @@ void PumpMessages() {
     }
 }
 
-std::wstring TextOf(HWND control) {
+std::wstring TextOf(HWND window) {
     wchar_t text[64] = L"";
-    ::GetWindowTextW(control, text, 64);
+    ::GetWindowTextW(window, text, 64);
     return text;
 }
 
@@ -72,10 +55,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
     }
     POINT point{x, y};
     ::ClientToScreen(window, &point);
-    const HDC screen = ::GetDC(nullptr);
-    const COLORREF colour = ::GetPixel(screen, point.x, point.y);
-    ::ReleaseDC(nullptr, screen);
-    return colour;
+    const platform::UniqueWindowDc screen = platform::GetWindowDc(nullptr);
+    return ::GetPixel(screen.get(), point.x, point.y);
 }
 
 void Press(HWND box, int x, int y, UINT message) {
@@ -95,15 +76,13 @@ frmTintora& WindowTest::Open() {
     form_ = std::make_unique<frmTintora>();
     EXPECT_TRUE(form_->Create(instance));
     ::ShowWindow(form_->Hwnd(), SW_SHOWNORMAL);
-    ::UpdateWindow(form_->Hwnd());
     PumpMessages();
     return *form_;
 }
 
 void WindowTest::TearDown() {
     form_.reset();
-    // The window posted WM_QUIT when it went; the next test starts with a clean queue.
-    PumpMessages();
+    PumpMessages(); // takes the WM_QUIT the window posted as it went
     DeleteMessengerKey();
 }
 

@@ -1,4 +1,4 @@
-// Helpers for tests that drive the real window with real messages.
+// Helpers for tests that drive the real window with real messages in a throwaway prefix.
 #pragma once
 
 #include "editor/frm_tintora.h"
@@ -11,16 +11,15 @@
 
 namespace tintora::testing {
 
-// The stored Messenger colour in the test prefix's registry.
+// Messenger's stored colour; nullopt when there is no REG_DWORD.
 void StoreImColor(std::uint32_t value);
-void StoreImColorRaw(DWORD type, const void* data, DWORD size);
+std::optional<std::uint32_t> StoredImColor();
 void DeleteMessengerKey();
-std::optional<std::uint32_t> StoredImColor(); // nullopt when absent or not a REG_DWORD
 
 void PumpMessages();
-std::wstring TextOf(HWND control);
+std::wstring TextOf(HWND window);
 RECT ClientRectIn(HWND control, HWND parent);    // the control's outer rectangle in the parent's client
-COLORREF ScreenPixel(HWND window, int x, int y); // what the window shows at a client point
+COLORREF ScreenPixel(HWND window, int x, int y); // what the screen shows at a client point, once painted
 
 // Real mouse messages to a picture box, as a drag would send them.
 void Press(HWND box, int x, int y, UINT message = WM_LBUTTONDOWN);
@@ -29,9 +28,15 @@ void Release(HWND box, int x, int y, UINT message = WM_LBUTTONUP);
 
 class WindowTest : public ::testing::Test {
 protected:
-    // A fresh window, created (Form_Load runs) and shown.
-    frmTintora& Open();
+    frmTintora& Open(); // a fresh window, created (Form_Load runs) and shown
     void TearDown() override;
+    void Click(ControlId id, int x, int y) {
+        Press(form_->Control(id), x, y);
+        Release(form_->Control(id), x, y);
+    }
+    COLORREF Chosen() { return form_->Box(picChosenColor).BackColor(); }
+    COLORREF PaletteAt(int x, int y) { return form_->Box(picColors).ReadPixel(x, y); }
+    COLORREF StripAt(int row) { return form_->Box(picGradient).ReadPixel(0, row); }
     std::unique_ptr<frmTintora> form_;
 };
 

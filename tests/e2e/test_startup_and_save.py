@@ -1,0 +1,47 @@
+"""Start-up, Save by mouse and Alt+S, Random and Exit as a user sees them: Save alone writes, and only
+Messenger's IM Color."""
+import unittest
+
+import harness
+from harness import CURRENT, NEW, SAVE, Tintora
+
+
+class StartUpAndSave(unittest.TestCase):
+    def test_the_stored_colour_shows_and_only_save_stores_the_new_one(self):
+        harness.reg_set(0x003264C8)  # red 200, green 100, blue 50
+        before = harness.user_registry()
+        with Tintora() as app:
+            self.assertEqual(app.pixel(*CURRENT), (200, 100, 50))
+            self.assertEqual(app.pixel(*NEW), (200, 100, 50))
+            self.assertEqual(app.pixel(190, 17), (255, 255, 255), "the strip's top band")
+            self.assertEqual(app.pixel(200, 17 + 75), (0, 0, 0), "the arrow's tip beside row 75")
+            self.assertEqual(app.pixel(9, 17 + 170), (140, 115, 115), "the palette's bottom-left pixel")
+            self.assertEqual(app.texts(), ["13", "144", "118", "200", "100", "50", "C86432"])
+
+            app.click(9 + 60, 17 + 40)  # a palette pick
+            new = app.pixel(*NEW)
+            app.click(*SAVE)
+            self.assertEqual(harness.reg_get(), new)
+            self.assertEqual(app.pixel(*CURRENT), new)
+            app.click(190, 17 + 130)  # a darker row of the same strip
+            darker = app.pixel(*NEW)
+            self.assertNotEqual(darker, new)
+            app.key("alt+s")
+            self.assertEqual(harness.reg_get(), darker)
+            self.assertEqual(app.pixel(*CURRENT), darker)
+
+            app.key("alt+r")
+            random = app.pixel(*NEW)
+            self.assertNotIn(0, random, "a random colour has no channel of 0")
+            self.assertEqual(app.pixel(190, 17 + 77), random, "the base band is the new colour")
+            self.assertEqual(app.pixel(*CURRENT), darker)
+            app.key("alt+x")
+            self.assertEqual(app.process.wait(5), 0)
+        after = harness.user_registry()
+        self.assertEqual([line for line in before if line not in after], ['"IM Color"=dword:003264c8'])
+        self.assertEqual([line for line in after if line not in before],
+                         ['"IM Color"=dword:00%02x%02x%02x' % darker[::-1]])
+
+
+if __name__ == "__main__":
+    harness.main()
