@@ -4,17 +4,31 @@
 // window has gone gets an error rather than a dangling source.
 #include "platform/accessible.h"
 
+#include <array>
 #include <new>
 #include <oleacc.h>
 
 namespace platform {
 namespace {
 
-constexpr const wchar_t* kSourceProp = L"Tintora.AccessibleSource";
-constexpr const wchar_t* kProcProp = L"Tintora.AccessibleProc";
+// The wrapped controls, looked up on every message they get: a window property would cost a trip to
+// the window server each time (under Wine), which a drag cannot afford. All on the UI thread.
+struct Wrapped {
+    HWND control;
+    WNDPROC previous;
+    AccessibleSource* source;
+};
+std::array<Wrapped, 32> wrapped{};
+
+Wrapped* Find(HWND control) noexcept {
+    for (Wrapped& entry : wrapped)
+        if (entry.control == control && control != nullptr) return &entry;
+    return nullptr;
+}
 
 AccessibleSource* SourceOf(HWND control) {
-    return static_cast<AccessibleSource*>(::GetPropW(control, kSourceProp));
+    const Wrapped* entry = Find(control);
+    return entry != nullptr ? entry->source : nullptr;
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -169,8 +183,9 @@ LRESULT AnswerGetObject(HWND control, WPARAM wParam) {
 }
 
 LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto previous = reinterpret_cast<WNDPROC>(::GetPropW(control, kProcProp));
-    if (previous == nullptr) return ::DefWindowProcW(control, message, wParam, lParam);
+    Wrapped* entry = Find(control);
+    if (entry == nullptr) return ::DefWindowProcW(control, message, wParam, lParam);
+    const WNDPROC previous = entry->previous;
     // The object id travels in the low 32 bits, sign-extended or not.
     if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT &&
         SourceOf(control) != nullptr) {
@@ -178,8 +193,7 @@ LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARA
     }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        ::RemovePropW(control, kProcProp);
-        ::RemovePropW(control, kSourceProp);
+        *entry = Wrapped{};
     }
     return ::CallWindowProcW(previous, control, message, wParam, lParam);
 }
@@ -187,11 +201,13 @@ LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARA
 } // namespace
 
 bool MakeAccessible(HWND control, AccessibleSource& source) noexcept {
-    if (control == nullptr || ::GetPropW(control, kProcProp) != nullptr) return false;
-    const auto previous = ::GetWindowLongPtrW(control, GWLP_WNDPROC);
-    if (!::SetPropW(control, kSourceProp, &source) ||
-        !::SetPropW(control, kProcProp, reinterpret_cast<HANDLE>(previous)))
-        return false;
+    if (control == nullptr || Find(control) != nullptr) return false;
+    Wrapped* free = nullptr;
+    for (Wrapped& entry : wrapped)
+        if (entry.control == nullptr && free == nullptr) free = &entry;
+    if (free == nullptr) return false;
+    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(control, GWLP_WNDPROC));
+    *free = Wrapped{control, previous, &source};
     ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleProc));
     return true;
 }
