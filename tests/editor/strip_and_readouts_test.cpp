@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include "allocation_counter.h"
+
 #include <string>
 
 using namespace tintora;
@@ -16,27 +15,12 @@ using modTintora::PackRgb;
 
 namespace {
 
-std::atomic<long> allocations{0};
-
 BandColours BandsOf(ColourValue colour) {
     const Channels base = ChannelsOf(colour);
     return ComputeBands(base, TintSteps(base), ShadeSteps(base));
 }
 
 } // namespace
-
-// Counting replacements of the global allocator; GCC cannot see that they pair up.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* memory = std::malloc(size ? size : 1)) return memory;
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 TEST(Strip, WorkedExample) {
     const BandColours bands = BandsOf(PackRgb(200, 100, 0));
@@ -79,12 +63,12 @@ TEST(Readouts, HueSatLumRedGreenBlueHex) {
 }
 
 TEST(Pick, AllocatesNothing) {
-    const long before = allocations.load();
+    const long before = testing_support::Allocations();
     long sink = 0;
     for (int colour = 0; colour < 0xFFFFFF; colour += 4099) {
         const BandColours bands = BandsOf(colour);
         sink += MakeReadoutTexts(bands[13])[kHexa][0] + modTintora::RgbToHsl(bands[20]).Lum;
     }
-    EXPECT_EQ(allocations.load(), before);
+    EXPECT_EQ(testing_support::Allocations(), before);
     EXPECT_NE(sink, 0);
 }

@@ -1,21 +1,17 @@
 // Picking with real mouse messages: the palette's and the strip's edges, drags that leave the boxes
 // while the mouse is captured, a long drag that leaves nothing behind, and the eyedropper's loop.
+#include "allocation_counter.h"
 #include "window_fixture.h"
 
 #include "editor/marker.h"
 
 #include <psapi.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 using namespace tintora;
 using namespace tintora::testing;
 
 namespace {
 
-std::atomic<long> allocations{0};
 frmTintora* sampling = nullptr;
 
 // A loop that would never end is ended from outside, and the test fails instead of hanging.
@@ -122,9 +118,9 @@ TEST_F(Picking, LongDragLeaksNothing) {
     };
     drag(0, 2000); // first use of every path
     const SIZE_T bytesBefore = privateBytes();
-    const long allocationsBefore = allocations.load();
+    const long allocationsBefore = testing_support::Allocations();
     drag(2000, 20000);
-    EXPECT_EQ(allocations.load(), allocationsBefore);
+    EXPECT_EQ(testing_support::Allocations(), allocationsBefore);
     EXPECT_LE(privateBytes(), bytesBefore + 256 * 1024);
 }
 
@@ -169,16 +165,3 @@ TEST_F(Picking, EyedropperNestedPressAndOneReleaseEndEveryLoopAndAQuitIsPassedOn
     EXPECT_EQ(message.wParam, 7u);
     EXPECT_TRUE(::IsWindow(form.Hwnd()));
 }
-
-// Counting replacements of the global allocator; GCC cannot see that they pair up.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* memory = std::malloc(size ? size : 1)) return memory;
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
