@@ -27,11 +27,8 @@ constexpr std::array<ControlId, 7> kPictureBoxIds{picColors,      picGradient, p
                                                   picScreenColor, picMouse,    imgArrow};
 constexpr COLORREF kSwatchStart = RGB(255, 0, 0); // swatches start red; start-up replaces them
 
-std::size_t IndexOf(ControlId id) {
-    for (std::size_t i = 0; i < kControls.size(); ++i)
-        if (kControls[i].id == id) return i;
-    return 0;
-}
+// The layout lists the controls in the order of their ids.
+constexpr std::size_t IndexOf(ControlId id) { return static_cast<std::size_t>(id - picColors); }
 
 std::size_t BoxIndexOf(ControlId id) {
     for (std::size_t i = 0; i < kPictureBoxIds.size(); ++i)

@@ -119,10 +119,16 @@ inline constexpr std::array<ControlLayout, 28> kControls{{
     {imgArrow, ControlKind::Image, kArrowLeft, 8, kArrowWidth, kArrowHeight, kPlain, nullptr},
 }};
 
+// The table is in id order, so a control's entry is found by its id alone.
+constexpr bool InIdOrder() {
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (kControls[i].id != picColors + static_cast<int>(i)) return false;
+    return true;
+}
+static_assert(InIdOrder(), "kControls lists the controls in the order of their ids");
+
 constexpr const ControlLayout& LayoutOf(ControlId id) {
-    for (const ControlLayout& layout : kControls)
-        if (layout.id == id) return layout;
-    return kControls[0];
+    return kControls[static_cast<std::size_t>(id - picColors)];
 }
 
 inline constexpr int kStripTop = LayoutOf(picGradient).top;
