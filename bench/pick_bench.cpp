@@ -1,7 +1,7 @@
 // The pure cost of one complete pick: the strip's bands, the conversion and the seven readout texts.
 #include "colour/hsl.h"
-#include "editor/readout_texts.h"
-#include "editor/strip_bands.h"
+#include "model/readout_texts.h"
+#include "model/strip.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // best of several rounds of 2,000 events, in microseconds per event. The "settled" figures also let
 // the window handle everything a move leaves it (readouts, arrow, repaint) before the next one, as
 // when moves come slower than the window can follow.
-#include "editor/frm_tintora.h"
+#include "window/tintora_window.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,8 +57,8 @@ template <typename Send> double MicrosecondsPerEvent(Send send, bool settle) {
 
 int main() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    if (!frmTintora::Register(instance)) return 1;
-    frmTintora form;
+    if (!TintoraWindow::Register(instance)) return 1;
+    TintoraWindow form;
     if (!form.Create(instance)) return 1;
     ::ShowWindow(form.Hwnd(), SW_SHOWNORMAL);
     ::UpdateWindow(form.Hwnd());

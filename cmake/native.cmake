@@ -11,12 +11,13 @@ find_package(GTest REQUIRED)
 enable_testing()
 add_executable(tintora_unit_tests
   tests/colour/colour_test.cpp
-  tests/editor/strip_and_readouts_test.cpp
   tests/common/allocation_counter.cpp
   tests/messenger/key_path_test.cpp
-  tests/picking/rules_test.cpp
-  tests/platform/dpi_scale_test.cpp
-  tests/resources/palette_picture_test.cpp)
+  tests/model/colour_model_test.cpp
+  tests/model/key_rules_test.cpp
+  tests/model/palette_picture_test.cpp
+  tests/model/strip_and_readouts_test.cpp
+  tests/platform/dpi_scale_test.cpp)
 target_link_libraries(tintora_unit_tests PRIVATE tintora_core GTest::gtest_main)
 target_include_directories(tintora_unit_tests PRIVATE tests/common)
 include(GoogleTest)

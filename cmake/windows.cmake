@@ -20,25 +20,23 @@ configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${images}/version.
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/tintora.manifest.in ${images}/tintora.manifest @ONLY)
 
 add_library(tintora_win STATIC
-  src/editor/frm_tintora.cpp
-  src/editor/colour_state.cpp
-  src/editor/startup.cpp
-  src/editor/focus_cues.cpp
-  src/editor/accessibility.cpp
-  src/picking/palette_picking.cpp
-  src/picking/strip_picking.cpp
-  src/picking/screen_sampler.cpp
-  src/picking/keyboard_picking.cpp
+  src/messenger/im_colour.cpp
   src/messenger/registry_reader.cpp
   src/messenger/registry_writer.cpp
   src/messenger/shell_reg_write.cpp
-  src/messenger/save_colour.cpp
-  src/platform/dpi.cpp
-  src/platform/surface.cpp
-  src/platform/picture_box.cpp
-  src/platform/message_loop.cpp
   src/platform/accessible.cpp
-  src/resources/pictures.cpp)
+  src/platform/dpi.cpp
+  src/platform/message_loop.cpp
+  src/platform/picture_box.cpp
+  src/platform/surface.cpp
+  src/resources/pictures.cpp
+  src/window/accessibility.cpp
+  src/window/actions.cpp
+  src/window/colour_view.cpp
+  src/window/controls.cpp
+  src/window/eyedropper.cpp
+  src/window/focus_cues.cpp
+  src/window/tintora_window.cpp)
 target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 comctl32 advapi32 ole32 oleaut32 oleacc uuid)
 target_compile_definitions(tintora_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 

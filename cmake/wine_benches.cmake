@@ -11,6 +11,5 @@ target_compile_definitions(wine_bench_startup PRIVATE UNICODE _UNICODE)
 if(NOT MSVC)
   target_link_options(wine_bench_startup PRIVATE -static -municode)
 endif()
-tintora_wine_bench(wine_bench_sampler bench/wine_sampler_bench.cpp)
 
 tintora_wine_bench(wine_bench_picking bench/wine_pick_bench.cpp)

@@ -5,13 +5,10 @@
 
 #include <cstdint>
 
-namespace modTintora {
+namespace tintora {
 
 using ColourValue = std::int32_t;
 using Channel = std::int16_t;
-
-// The value GetPixel and a read outside a drawing surface answer: no colour.
-inline constexpr ColourValue kInvalidColour = -1;
 
 constexpr ColourValue PackRgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 
@@ -23,4 +20,7 @@ constexpr Channel GetBlue(ColourValue value) { return static_cast<Channel>((valu
 constexpr std::int16_t MaxOf(std::int16_t a, std::int16_t b) { return a > b ? a : b; }
 constexpr std::int16_t MinOf(std::int16_t a, std::int16_t b) { return a < b ? a : b; }
 
-} // namespace modTintora
+inline constexpr ColourValue kBlack = 0;
+inline constexpr ColourValue kWhite = 0xFFFFFF;
+
+} // namespace tintora

@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace modTintora {
+namespace tintora {
 
 using HexText = std::array<char, 7>; // six digits and a terminator
 
@@ -21,4 +21,4 @@ constexpr HexText HexTextOf(ColourValue value) {
     return text;
 }
 
-} // namespace modTintora
+} // namespace tintora

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace modTintora {
+namespace tintora {
 namespace {
 
 // Nearest integer, ties to even, independent of the FPU rounding mode.
@@ -16,7 +16,7 @@ std::int16_t RoundHalfEven(double value) {
 
 } // namespace
 
-HslColor RgbToHsl(ColourValue value) {
+HslColour RgbToHsl(ColourValue value) {
     const std::int16_t red = GetRed(value);
     const std::int16_t green = GetGreen(value);
     const std::int16_t blue = GetBlue(value);
@@ -49,7 +49,7 @@ HslColor RgbToHsl(ColourValue value) {
         // No wrap at the top: a hue just below 240 rounds to 240.
         if (hue < 0.0) hue += 240.0;
     }
-    return HslColor{RoundHalfEven(hue), RoundHalfEven(sat), RoundHalfEven(lum)};
+    return HslColour{RoundHalfEven(hue), RoundHalfEven(sat), RoundHalfEven(lum)};
 }
 
-} // namespace modTintora
+} // namespace tintora

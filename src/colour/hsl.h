@@ -3,9 +3,9 @@
 
 #include "colour/colour_value.h"
 
-namespace modTintora {
+namespace tintora {
 
-struct HslColor {
+struct HslColour {
     std::int16_t Hue;
     std::int16_t Sat;
     std::int16_t Lum;
@@ -13,6 +13,6 @@ struct HslColor {
 
 // Every real step is an IEEE double rounded once, in the written order; integers are made only at
 // the end, to the nearest, ties to even. Readouts depend on that: 80,1,0 must read hue 0, not 1.
-HslColor RgbToHsl(ColourValue value);
+HslColour RgbToHsl(ColourValue value);
 
-} // namespace modTintora
+} // namespace tintora

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace modTintora {
+namespace tintora {
 
 struct KeyPath {
     std::string_view root;
@@ -30,4 +30,4 @@ constexpr std::int32_t RootKeyFromName(std::string_view name) {
     return 0;
 }
 
-} // namespace modTintora
+} // namespace tintora

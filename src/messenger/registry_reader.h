@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-namespace modTintora {
+namespace tintora {
 
 // Both texts end in a NUL; nothing is copied, so a read allocates nothing and cannot throw.
 std::int32_t ReadRegistryValue(const char* keyPath, const char* valueName) noexcept;
 
-} // namespace modTintora
+} // namespace tintora

@@ -1,20 +1,15 @@
 #include "messenger/registry_writer.h"
 
-#include "messenger/key_path.h"
-#include "platform/handles.h"
+#include "messenger/registry_root.h"
 
-namespace modTintora {
+namespace tintora {
 
 bool WriteRegistryDword(const char* keyPath, const char* valueName, std::int32_t value) noexcept {
     const KeyPath path = SplitKeyPath(keyPath);
-    const std::int32_t rootValue = RootKeyFromName(path.root);
-    if (rootValue == 0) return false;
-    const HKEY root = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(rootValue)));
-    // The sub-key is the tail of the key path, so it ends where the path does.
-    const char* subKey = path.subKey.empty() ? "" : path.subKey.data();
+    const HKEY root = RootKeyHandle(path.root);
     HKEY created = nullptr;
-    if (::RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
-                          nullptr) != ERROR_SUCCESS)
+    if (root == nullptr || ::RegCreateKeyExA(root, SubKeyOf(path), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                             KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS)
         return false;
     const platform::UniqueRegKey key(created);
     const DWORD data = static_cast<DWORD>(value);
@@ -22,4 +17,4 @@ bool WriteRegistryDword(const char* keyPath, const char* valueName, std::int32_t
                             sizeof data) == ERROR_SUCCESS;
 }
 
-} // namespace modTintora
+} // namespace tintora

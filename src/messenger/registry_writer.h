@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-namespace modTintora {
+namespace tintora {
 
 bool WriteRegistryDword(const char* keyPath, const char* valueName, std::int32_t value) noexcept;
 
-} // namespace modTintora
+} // namespace tintora

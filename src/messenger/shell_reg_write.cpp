@@ -2,7 +2,7 @@
 
 #include "platform/handles.h"
 
-namespace modTintora {
+namespace tintora {
 
 bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value) noexcept {
     CLSID shellClass{};
@@ -40,4 +40,4 @@ bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value) noexcept {
     return SUCCEEDED(status);
 }
 
-} // namespace modTintora
+} // namespace tintora

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-namespace modTintora {
+namespace tintora {
 
 // False when the shell object cannot be made or its RegWrite fails.
 bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value) noexcept;
 
-} // namespace modTintora
+} // namespace tintora

@@ -1,34 +1,29 @@
 // The accessible object is made afresh for each WM_GETOBJECT and handed out through
 // LresultFromObject, which marshals it to the asking process. It keeps only the window handle and
-// looks the source up on the window at each question, so a client that holds on to it after the
-// window has gone gets an error rather than a dangling source.
+// looks the source up in the control's subclass at each question, so a client that holds on to it
+// after the control has gone gets an error rather than a dangling source.
 #include "platform/accessible.h"
 
-#include <array>
+#include <commctrl.h>
 #include <new>
 #include <oleacc.h>
 
-namespace platform {
+namespace tintora::platform {
 namespace {
 
-// The wrapped controls, looked up on every message they get: a window property would cost a trip to
-// the window server each time (under Wine), which a drag cannot afford. All on the UI thread.
-struct Wrapped {
-    HWND control;
-    WNDPROC previous;
-    AccessibleSource* source;
-};
-std::array<Wrapped, 32> wrapped{};
+constexpr UINT_PTR kSubclassId = 1;
 
-Wrapped* Find(HWND control) noexcept {
-    for (Wrapped& entry : wrapped)
-        if (entry.control == control && control != nullptr) return &entry;
-    return nullptr;
+// The question the subclass answers with its source. A message of its own, since not every
+// comctl32 import library names GetWindowSubclass.
+UINT SourceQuery() noexcept {
+    static const UINT message = ::RegisterWindowMessageW(L"AccessibleSourceQuery");
+    return message;
 }
 
-AccessibleSource* SourceOf(HWND control) {
-    const Wrapped* entry = Find(control);
-    return entry != nullptr ? entry->source : nullptr;
+// The source of a control that is still wrapped; nullptr once the control has gone.
+AccessibleSource* SourceOf(HWND control) noexcept {
+    if (!::IsWindow(control)) return nullptr;
+    return reinterpret_cast<AccessibleSource*>(::SendMessageW(control, SourceQuery(), 0, 0));
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -182,38 +177,26 @@ LRESULT AnswerGetObject(HWND control, WPARAM wParam) {
     return answer < 0 ? 0 : answer;
 }
 
-LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    Wrapped* entry = Find(control);
-    if (entry == nullptr) return ::DefWindowProcW(control, message, wParam, lParam);
-    const WNDPROC previous = entry->previous;
+LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR source) noexcept {
+    if (message == SourceQuery() && message != 0) return static_cast<LRESULT>(source);
     // The object id travels in the low 32 bits, sign-extended or not.
-    if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT &&
-        SourceOf(control) != nullptr) {
+    if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
         if (const LRESULT answer = AnswerGetObject(control, wParam); answer != 0) return answer;
     }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        *entry = Wrapped{};
-    }
-    return ::CallWindowProcW(previous, control, message, wParam, lParam);
+    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(control, &AccessibleProc, kSubclassId);
+    return ::DefSubclassProc(control, message, wParam, lParam);
 }
 
 } // namespace
 
 bool MakeAccessible(HWND control, AccessibleSource& source) noexcept {
-    if (control == nullptr || Find(control) != nullptr) return false;
-    Wrapped* free = nullptr;
-    for (Wrapped& entry : wrapped)
-        if (entry.control == nullptr && free == nullptr) free = &entry;
-    if (free == nullptr) return false;
-    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(control, GWLP_WNDPROC));
-    *free = Wrapped{control, previous, &source};
-    ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleProc));
-    return true;
+    return control != nullptr &&
+           ::SetWindowSubclass(control, &AccessibleProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&source));
 }
 
 void AnnounceValueChange(HWND control) noexcept {
     ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
-} // namespace platform
+} // namespace tintora::platform

@@ -6,7 +6,7 @@
 
 #include "platform/handles.h"
 
-namespace platform {
+namespace tintora::platform {
 
 enum class AccessibleField { Name, Value, Description };
 
@@ -20,11 +20,11 @@ protected:
     ~AccessibleSource() = default;
 };
 
-// Wraps the control's window procedure; the wrap undoes itself when the control goes. The source
+// Subclasses the control (SetWindowSubclass); the subclass goes with the control. The source
 // outlives the control.
 bool MakeAccessible(HWND control, AccessibleSource& source) noexcept;
 
 // Tells screen readers that the control's value has changed.
 void AnnounceValueChange(HWND control) noexcept;
 
-} // namespace platform
+} // namespace tintora::platform

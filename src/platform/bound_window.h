@@ -6,7 +6,7 @@
 
 #include "platform/handles.h"
 
-namespace platform {
+namespace tintora::platform {
 
 template <typename Owner>
 LRESULT CALLBACK BoundWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -25,4 +25,4 @@ LRESULT CALLBACK BoundWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                             : ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-} // namespace platform
+} // namespace tintora::platform

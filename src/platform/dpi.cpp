@@ -2,7 +2,7 @@
 
 #include "platform/dpi_scale.h"
 
-namespace platform {
+namespace tintora::platform {
 namespace {
 
 // A user32 function that older Windows lacks, or nullptr. (The detour through void (*)() is the
@@ -43,4 +43,4 @@ SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, in
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
-} // namespace platform
+} // namespace tintora::platform

@@ -5,7 +5,7 @@
 
 #include "platform/handles.h"
 
-namespace platform {
+namespace tintora::platform {
 
 // Dots per inch of the screen as the system sees it (of the primary monitor at sign-in).
 int SystemDpi() noexcept;
@@ -14,4 +14,4 @@ int WindowDpi(HWND window) noexcept;
 // The size of a window with that style around a client area of that size, at that density.
 SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) noexcept;
 
-} // namespace platform
+} // namespace tintora::platform

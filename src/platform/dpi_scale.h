@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace tintora::platform {
 
 inline constexpr int kBaseDpi = 96;
 
@@ -77,4 +77,4 @@ inline void ScaleNearest(const std::uint32_t* model, int modelWidth, int modelHe
     }
 }
 
-} // namespace platform
+} // namespace tintora::platform

@@ -13,7 +13,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace platform {
+namespace tintora::platform {
 
 template <typename Handle, auto Release> struct HandleDeleter {
     using pointer = Handle;
@@ -29,11 +29,8 @@ inline void CloseRegKey(HKEY key) noexcept { ::RegCloseKey(key); }
 inline void DestroyIconHandle(HICON icon) noexcept { ::DestroyIcon(icon); }
 inline void FreeBstr(BSTR text) noexcept { ::SysFreeString(text); }
 
-using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
-using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
-using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
 using UniqueRegKey = UniqueHandle<HKEY, CloseRegKey>;
 using UniqueIcon =
@@ -104,4 +101,4 @@ private:
     bool initialised_;
 };
 
-} // namespace platform
+} // namespace tintora::platform

@@ -1,6 +1,6 @@
 #include "platform/message_loop.h"
 
-namespace platform {
+namespace tintora::platform {
 namespace {
 
 // Keys that move the focus or a pick, and Alt: from the first of them on, focus cues show. Dialog
@@ -52,4 +52,4 @@ bool PumpPendingMessages(HWND dialog) {
     return ::IsWindow(dialog) != FALSE;
 }
 
-} // namespace platform
+} // namespace tintora::platform

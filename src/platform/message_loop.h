@@ -4,7 +4,7 @@
 
 #include "platform/handles.h"
 
-namespace platform {
+namespace tintora::platform {
 
 // Runs until WM_QUIT; returns its exit code.
 int RunMessageLoop(HWND dialog);
@@ -13,4 +13,4 @@ int RunMessageLoop(HWND dialog);
 // again, so the outer loop ends too) or the dialog is gone.
 bool PumpPendingMessages(HWND dialog);
 
-} // namespace platform
+} // namespace tintora::platform

@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-namespace platform {
+namespace tintora::platform {
 namespace {
 
 int ButtonsHeld(WPARAM keys) {
@@ -30,7 +30,7 @@ bool PictureBox::Register(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &BoundWindowProc<PictureBox>;
     windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -206,4 +206,4 @@ void PictureBox::OnNcPaint(WPARAM region) noexcept {
     DrawFocusFrame(dc.get(), border);
 }
 
-} // namespace platform
+} // namespace tintora::platform

@@ -15,7 +15,7 @@
 
 #include <optional>
 
-namespace platform {
+namespace tintora::platform {
 
 struct MouseEvent {
     int button; // press and release: the button concerned; move: the buttons held (1 left, 2 right, 4 middle)
@@ -51,7 +51,7 @@ protected:
 
 class PictureBox {
 public:
-    static constexpr const wchar_t* kClassName = L"TintoraPictureBox";
+    static constexpr const wchar_t* kClassName = L"RetainedPictureBox";
     static bool Register(HINSTANCE instance);
 
     PictureBox() = default;
@@ -142,4 +142,4 @@ private:
     bool shownStale_ = false;
 };
 
-} // namespace platform
+} // namespace tintora::platform

@@ -2,7 +2,7 @@
 
 #include "platform/dpi_scale.h"
 
-namespace platform {
+namespace tintora::platform {
 namespace {
 
 // DIB pixels are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
@@ -86,4 +86,4 @@ void Surface::Enlarge(const Surface& model, int dpi) noexcept {
     ScaleNearest(model.bits_, model.width_, model.height_, bits_, width_, height_, dpi);
 }
 
-} // namespace platform
+} // namespace tintora::platform

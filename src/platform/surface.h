@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace platform {
+namespace tintora::platform {
 
 class Surface {
 public:
@@ -54,4 +54,4 @@ private:
     int height_ = 0;
 };
 
-} // namespace platform
+} // namespace tintora::platform

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-using namespace modTintora;
+using namespace tintora;
 
 TEST(RgbToHsl, KnownColours) {
     struct Case {
@@ -21,7 +21,7 @@ TEST(RgbToHsl, KnownColours) {
         {200, 100, 50, 13, 144, 118}, {10, 11, 12, 140, 22, 11},
     };
     for (const Case& c : cases) {
-        const HslColor hsl = RgbToHsl(PackRgb(c.red, c.green, c.blue));
+        const HslColour hsl = RgbToHsl(PackRgb(c.red, c.green, c.blue));
         EXPECT_EQ((std::array<int, 3>{hsl.Hue, hsl.Sat, hsl.Lum}), (std::array<int, 3>{c.hue, c.sat, c.lum}))
             << c.red << "," << c.green << "," << c.blue;
     }
@@ -34,7 +34,7 @@ TEST(RgbToHsl, EveryColourStaysOnTheScale) {
     for (int value = 0; value <= 0xFFFFFF && failures < 10; ++value) {
         const int red = value & 0xFF, green = (value >> 8) & 0xFF, blue = value >> 16;
         const int high = std::max({red, green, blue}), low = std::min({red, green, blue});
-        const HslColor hsl = RgbToHsl(value);
+        const HslColour hsl = RgbToHsl(value);
         bool ok = hsl.Lum == ((high + low) * 240 + 509) / 510 && hsl.Sat >= 0 && hsl.Sat <= 240 &&
                   hsl.Hue >= 0 && hsl.Hue <= 240;
         ok = ok && (high == low ? hsl.Hue == 160 && hsl.Sat == 0 : hsl.Sat > 0);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace modTintora;
+using namespace tintora;
 
 TEST(KeyPath, SplitsAtTheFirstBackslashOnly) {
     const KeyPath path = SplitKeyPath("HKEY_CURRENT_USER\\Software\\Microsoft\\MSNMessenger");

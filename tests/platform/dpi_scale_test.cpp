@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using namespace tintora::platform;
 
 TEST(DpiScale, LayoutGoesToTheNearestPixelAndNeighboursStillMeet) {
     EXPECT_EQ(Scale(275, 144), 413); // 412.5: halves go up

@@ -2,8 +2,8 @@
 // set to 144 and to 192 before it starts (TINTORA_TEST_DPI says which).
 #include "window_fixture.h"
 
-#include "editor/marker.h"
 #include "platform/dpi.h"
+#include "window/arrow.h"
 
 #include <cstdlib>
 
@@ -91,13 +91,12 @@ TEST_F(Density, APressOrTheEyedropperTakesThePixelUnderThePointer) {
     Release(palette, box.right, box.bottom);
     EXPECT_EQ(Chosen(), last);
 
-    form_->SetBaseColor(0x003264C8);
     const HWND strip = form_->Control(picGradient);
     ::GetClientRect(strip, &box);
     const int stripTop = ClientRectIn(strip, form_->Hwnd()).top;
     for (int y = 0; y < box.bottom; ++y) {
         ASSERT_EQ(PressAt(strip, box.right - 1, y), StripAt(Logical(y))) << y;
-        ASSERT_EQ(form_->State().MarkerPos, Logical(y)) << y;
+        ASSERT_EQ(Marker(), Logical(y)) << y;
         // The middle of the arrow's tip is beside a screen row that shows the marked row.
         PumpMessages();
         const int tip = ClientRectIn(form_->Control(imgArrow), form_->Hwnd()).top +
@@ -106,6 +105,6 @@ TEST_F(Density, APressOrTheEyedropperTakesThePixelUnderThePointer) {
     }
     Press(strip, 0, 0);
     MoveHeld(strip, 0, box.bottom);
-    EXPECT_EQ(form_->State().MarkerPos, 171);
+    EXPECT_EQ(Marker(), 171);
     Release(strip, 0, box.bottom);
 }

@@ -2,8 +2,8 @@
 // navigation included, to the focused palette or strip. Also the focus cue and screen readers.
 #include "window_fixture.h"
 
+#include "model/palette_picture.h"
 #include "platform/message_loop.h"
-#include "resources/palette_picture.h"
 
 #include <utility>
 #include <vector>
@@ -15,9 +15,9 @@ namespace {
 
 class Keyboard : public WindowTest {
 protected:
-    frmTintora& OpenFocused(ControlId id) {
+    TintoraWindow& OpenFocused(ControlId id) {
         StoreImColor(0x000064C8); // red 200, green 100, blue 0
-        frmTintora& form = Open();
+        TintoraWindow& form = Open();
         ::SetForegroundWindow(form.Hwnd());
         ::SetFocus(form.Control(id));
         return form;
@@ -44,7 +44,7 @@ void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG ch
 } // namespace
 
 TEST_F(Keyboard, PaletteAndStripKeysPickWithShiftForTenAndTheFocusCueNeverChangesAPick) {
-    frmTintora& form = OpenFocused(picColors);
+    OpenFocused(picColors);
     Click(picColors, 20, 5);
     EXPECT_EQ(PaletteAt(24, 5), Picture(24, 5)) << "no cue for mouse users";
     Key(VK_RIGHT);
@@ -62,19 +62,19 @@ TEST_F(Keyboard, PaletteAndStripKeysPickWithShiftForTenAndTheFocusCueNeverChange
     Key(VK_DOWN, true);
     EXPECT_EQ(Chosen(), Picture(0, 10));
 
-    form.SetBaseColor(0x000064C8);
+    OpenFocused(picColors);
     Key(VK_TAB);
-    ASSERT_EQ(::GetFocus(), form.Control(picGradient));
+    ASSERT_EQ(::GetFocus(), form_->Control(picGradient));
     Key(VK_NEXT);
-    EXPECT_EQ(form.State().MarkerPos, 80);
-    EXPECT_EQ(TextOf(form.Control(txtHexa)), L"BB5D00");
+    EXPECT_EQ(Marker(), 80);
+    EXPECT_EQ(TextOf(form_->Control(txtHexa)), L"BB5D00");
     Key(VK_END);
     EXPECT_EQ(Chosen(), StripAt(170));
     EXPECT_EQ(StripAt(75), 0x000064C8u) << "the strip keeps its base";
 }
 
 TEST_F(Keyboard, ACompletePickIsAnnouncedOnceToScreenReaders) {
-    frmTintora& form = OpenFocused(picGradient);
+    TintoraWindow& form = OpenFocused(picGradient);
     const HWINEVENTHOOK hook =
         ::SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &OnWinEvent,
                           ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);

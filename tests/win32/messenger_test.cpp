@@ -1,15 +1,14 @@
 // The registry reader and Save against the real registry. CTest runs this program twice: as it
 // comes, and with the script host's library switched off, when only the ScriptHostOff test runs.
-#include "messenger/im_color.h"
+#include "messenger/im_colour.h"
 #include "messenger/registry_reader.h"
+#include "messenger/registry_root.h"
 #include "messenger/shell_reg_write.h"
 
 #include "window_fixture.h"
 
 using namespace tintora;
 using namespace tintora::testing;
-using modTintora::PackRgb;
-using modTintora::ReadRegistryValue;
 
 namespace {
 
@@ -54,10 +53,24 @@ TEST(RegistryReader, ReadsADwordOrBytesThatFitAndElseZero) {
     EXPECT_EQ(ReadRegistryValue(key, "IM Color"), 0);
 }
 
+TEST(RegistryRoots, TheSevenNamesAreTheRegistrysOwnRootsAndNothingElseIs) {
+    const std::pair<const char*, HKEY> roots[] = {{"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
+                                                  {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+                                                  {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
+                                                  {"HKEY_USERS", HKEY_USERS},
+                                                  {"HKEY_PERFORMANCE_DATA", HKEY_PERFORMANCE_DATA},
+                                                  {"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG},
+                                                  {"HKEY_DYN_DATA", HKEY_DYN_DATA}};
+    for (const auto& [name, root] : roots)
+        EXPECT_EQ(RootKeyHandle(name), root) << name;
+    for (const char* name : {"hkey_current_user", "HKCU", " HKEY_CURRENT_USER", "HKEY_CURRENT_USER ", ""})
+        EXPECT_EQ(RootKeyHandle(name), nullptr) << name;
+}
+
 TEST_F(Save, StoresTheChosenColourInAKeyItCreatesAndCurrentShowsIt) {
+    StoreImColor(PackRgb(200, 100, 50));
+    Open();
     DeleteMessengerKey();
-    frmTintora& form = Open();
-    form.SetBaseColor(PackRgb(200, 100, 50));
     Click(picGradient, 5, 120);
     const COLORREF shade = StripAt(120);
     PressSave();
@@ -66,8 +79,8 @@ TEST_F(Save, StoresTheChosenColourInAKeyItCreatesAndCurrentShowsIt) {
 }
 
 TEST_F(Save, WhiteOnTheBaseRowIsStoredAsNearWhiteButOnTheTopRowAsWhite) {
-    frmTintora& form = Open();
-    form.SetBaseColor(0xFFFFFF);
+    StoreImColor(0xFFFFFF);
+    TintoraWindow& form = Open();
     PressSave();
     EXPECT_EQ(StoredImColor(), kNearWhite);
     // The strip is drawn again from near-white and the chosen colour taken from it anew.
@@ -75,21 +88,22 @@ TEST_F(Save, WhiteOnTheBaseRowIsStoredAsNearWhiteButOnTheTopRowAsWhite) {
     EXPECT_EQ(TextOf(form.Control(txtHexa)), L"FEFFFF");
     EXPECT_EQ(CurrentOnScreen(), kNearWhite);
 
-    form.SetBaseColor(PackRgb(0, 0, 200));
+    StoreImColor(PackRgb(0, 0, 200));
+    Open();
     Click(picGradient, 5, 0);
     PressSave();
     EXPECT_EQ(StoredImColor(), 0xFFFFFFu);
-    EXPECT_EQ(form.Box(picCurrent).BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(form_->Box(picCurrent).BackColor(), 0xFFFFFFu);
     EXPECT_EQ(StripAt(75), kNearWhite);
-    EXPECT_EQ(form.State().MarkerPos, 0);
+    EXPECT_EQ(Marker(), 0);
 }
 
 TEST_F(ScriptHostOff, SaveStillStoresTheColour) {
-    ASSERT_FALSE(modTintora::ShellRegWriteDword(modTintora::kImColorPath, 0x00ABCDEF))
+    ASSERT_FALSE(ShellRegWriteDword(kImColorPath, 0x00ABCDEF))
         << "this run is meant to be without the script host";
+    StoreImColor(0xFFFFFF);
+    Open();
     DeleteMessengerKey();
-    frmTintora& form = Open();
-    form.SetBaseColor(0xFFFFFF);
     PressSave();
     EXPECT_EQ(StoredImColor(), kNearWhite);
     EXPECT_EQ(CurrentOnScreen(), kNearWhite);

@@ -3,8 +3,6 @@
 #include "allocation_counter.h"
 #include "window_fixture.h"
 
-#include "editor/marker.h"
-
 #include <psapi.h>
 
 using namespace tintora;
@@ -12,20 +10,19 @@ using namespace tintora::testing;
 
 namespace {
 
-frmTintora* sampling = nullptr;
+HWND rescued = nullptr;
 
 // A loop that would never end is ended from outside, and the test fails instead of hanging.
 void CALLBACK Rescue(HWND, UINT, UINT_PTR timer, DWORD) {
     ::KillTimer(nullptr, timer);
     ADD_FAILURE() << "sampling went on until rescued";
-    sampling->picScreenColor_MouseUp(1, 0, 0, 0);
+    ::SendMessageW(rescued, WM_LBUTTONUP, 0, 0);
 }
 
 class Picking : public WindowTest {
 protected:
     HWND Palette() { return form_->Control(picColors); }
     HWND Strip() { return form_->Control(picGradient); }
-    int Marker() { return form_->State().MarkerPos; }
     int ArrowOnScreen() {
         PumpMessages(); // the arrow window follows once the window has handled what is pending
         return ClientRectIn(form_->Control(imgArrow), form_->Hwnd()).top;
@@ -37,7 +34,7 @@ protected:
     COLORREF Shown(POINT client) { return ScreenPixel(form_->Hwnd(), client.x, client.y); }
     // Presses on the sampler and returns once its loop has ended.
     void PressSampler(UINT message) {
-        sampling = form_.get();
+        rescued = form_->Control(picScreenColor);
         const UINT_PTR rescue = ::SetTimer(nullptr, 0, 10000, &Rescue);
         Press(form_->Control(picScreenColor), 5, 5, message);
         ::KillTimer(nullptr, rescue);
@@ -96,7 +93,7 @@ TEST_F(Picking, StripDragHoldsBeyondItsEdgesAndPalettePicksKeepTheMarker) {
     EXPECT_NE(Chosen(), PaletteAt(120, 90));
 }
 
-// Moves allocate nothing, and memory ends where it began.
+// Moves allocate nothing, and no GDI or USER object and no memory is left behind.
 TEST_F(Picking, LongDragLeaksNothing) {
     Open();
     const auto drag = [&](int from, int moves) {
@@ -116,16 +113,20 @@ TEST_F(Picking, LongDragLeaksNothing) {
                                sizeof counters);
         return counters.PrivateUsage;
     };
+    const auto objects = [](DWORD kind) { return ::GetGuiResources(::GetCurrentProcess(), kind); };
     drag(0, 2000); // first use of every path
+    const DWORD gdiBefore = objects(GR_GDIOBJECTS), userBefore = objects(GR_USEROBJECTS);
     const SIZE_T bytesBefore = privateBytes();
     const long allocationsBefore = testing_support::Allocations();
     drag(2000, 20000);
     EXPECT_EQ(testing_support::Allocations(), allocationsBefore);
-    EXPECT_LE(privateBytes(), bytesBefore + 256 * 1024);
+    EXPECT_EQ(objects(GR_GDIOBJECTS), gdiBefore);
+    EXPECT_EQ(objects(GR_USEROBJECTS), userBefore);
+    EXPECT_LE(privateBytes(), bytesBefore + 64 * 1024) << "about three bytes a move at most";
 }
 
 TEST_F(Picking, EyedropperPassTakesThePixelUnderThePointerEvenWhereTheWindowDcCannotReadIt) {
-    frmTintora& form = Open();
+    TintoraWindow& form = Open();
     Click(picGradient, 5, 20);
     // Over the title bar the window's DC answers no colour; the block copy brings the pixel.
     RECT frame{};
@@ -140,14 +141,15 @@ TEST_F(Picking, EyedropperPassTakesThePixelUnderThePointerEvenWhereTheWindowDcCa
     const COLORREF title = Shown(caption);
     ASSERT_NE(title, Chosen());
     PointAt(caption);
-    EXPECT_TRUE(form.SampleScreenOnce());
+    ::PostMessageW(form.Control(picScreenColor), WM_LBUTTONUP, 0, 0); // ends the loop after one pass
+    PressSampler(WM_LBUTTONDOWN);
     EXPECT_EQ(Chosen(), title);
     EXPECT_EQ(StripAt(75), title);
-    EXPECT_EQ(form.State().MarkerPos, kStartMarker);
+    EXPECT_EQ(Marker(), ColourModel::kStartMarker);
 }
 
 TEST_F(Picking, EyedropperNestedPressAndOneReleaseEndEveryLoopAndAQuitIsPassedOn) {
-    frmTintora& form = Open();
+    TintoraWindow& form = Open();
     const HWND sampler = form.Control(picScreenColor);
     const COLORREF shown = Shown(kPalette);
     PointAt(kPalette);
@@ -157,6 +159,7 @@ TEST_F(Picking, EyedropperNestedPressAndOneReleaseEndEveryLoopAndAQuitIsPassedOn
     EXPECT_EQ(Chosen(), shown);
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_EQ(form.Box(picScreenColor).Picture(), form.Box(picMouse).Picture());
+    EXPECT_EQ(form.Model().Chosen(), static_cast<ColourValue>(shown));
 
     ::PostQuitMessage(7);
     PressSampler(WM_LBUTTONDOWN);

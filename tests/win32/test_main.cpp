@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    const platform::ComApartment com;
+    const tintora::platform::ComApartment com;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -70,10 +70,12 @@ void MoveHeld(HWND box, int x, int y, WPARAM keys) { ::SendMessageW(box, WM_MOUS
 
 void Release(HWND box, int x, int y, UINT message) { ::SendMessageW(box, message, 0, Point(x, y)); }
 
-frmTintora& WindowTest::Open() {
+TintoraWindow& WindowTest::Open() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    EXPECT_TRUE(frmTintora::Register(instance));
-    form_ = std::make_unique<frmTintora>();
+    EXPECT_TRUE(TintoraWindow::Register(instance));
+    form_.reset();
+    PumpMessages();
+    form_ = std::make_unique<TintoraWindow>();
     EXPECT_TRUE(form_->Create(instance));
     ::ShowWindow(form_->Hwnd(), SW_SHOWNORMAL);
     PumpMessages();

@@ -1,7 +1,7 @@
 // Helpers for tests that drive the real window with real messages in a throwaway prefix.
 #pragma once
 
-#include "editor/frm_tintora.h"
+#include "window/tintora_window.h"
 
 #include <gtest/gtest.h>
 
@@ -28,16 +28,18 @@ void Release(HWND box, int x, int y, UINT message = WM_LBUTTONUP);
 
 class WindowTest : public ::testing::Test {
 protected:
-    frmTintora& Open(); // a fresh window, created (Form_Load runs) and shown
+    TintoraWindow& Open(); // a fresh window, created (started from the registry) and shown
     void TearDown() override;
     void Click(ControlId id, int x, int y) {
         Press(form_->Control(id), x, y);
         Release(form_->Control(id), x, y);
     }
+    // What the window shows: the New swatch, the palette and the strip as drawn.
     COLORREF Chosen() { return form_->Box(picChosenColor).BackColor(); }
+    int Marker() { return form_->Model().MarkerPos(); }
     COLORREF PaletteAt(int x, int y) { return form_->Box(picColors).ReadPixel(x, y); }
     COLORREF StripAt(int row) { return form_->Box(picGradient).ReadPixel(0, row); }
-    std::unique_ptr<frmTintora> form_;
+    std::unique_ptr<TintoraWindow> form_;
 };
 
 } // namespace tintora::testing

@@ -6,10 +6,9 @@
 
 using namespace tintora;
 using namespace tintora::testing;
-using modTintora::PackRgb;
 
 TEST_F(WindowTest, FixedFrameFocusOnThePaletteAndTabOrder) {
-    frmTintora& form = Open();
+    TintoraWindow& form = Open();
     EXPECT_EQ(TextOf(form.Hwnd()), L"Tintora!");
     const LONG style = ::GetWindowLongW(form.Hwnd(), GWL_STYLE);
     EXPECT_TRUE((style & WS_MINIMIZEBOX) && !(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME));
@@ -26,7 +25,7 @@ TEST_F(WindowTest, FixedFrameFocusOnThePaletteAndTabOrder) {
 
 TEST_F(WindowTest, StartsFromTheStoredColourOrBlackAndWritesNothing) {
     StoreImColor(PackRgb(200, 100, 0));
-    frmTintora& form = Open();
+    TintoraWindow& form = Open();
     EXPECT_EQ(form.Box(picCurrent).BackColor(), PackRgb(200, 100, 0));
     EXPECT_EQ(form.Box(picGradient).ReadPixel(10, 74), PackRgb(199, 115, 17));
     EXPECT_EQ(StripAt(79), PackRgb(200, 100, 0));
@@ -42,7 +41,7 @@ TEST_F(WindowTest, StartsFromTheStoredColourOrBlackAndWritesNothing) {
 
 TEST_F(WindowTest, RandomNeverGivesAZeroChannelAndExitClosesWritingNothing) {
     StoreImColor(0x00FF0000);
-    frmTintora& form = Open();
+    TintoraWindow& form = Open();
     std::set<COLORREF> seen;
     for (int press = 0; press < 200; ++press) {
         ::SendMessageW(form.Control(cmdRandom), BM_CLICK, 0, 0);

@@ -1,0 +1,78 @@
+// The editor's whole colour state and every rule that changes it. The base colour gives the strip
+// its 30 bands; the marker row says which strip row is chosen, and the chosen (New) colour is that
+// row's band. Current is what Messenger has stored. Each user action is one call with plain
+// inputs; the window only shows what this holds. Nothing here allocates, so a drag that calls it
+// on every mouse move costs no heap.
+#pragma once
+
+#include "colour/colour_value.h"
+#include "model/key_rules.h"
+#include "model/palette_picture.h"
+#include "model/strip.h"
+
+namespace tintora {
+
+// A mouse button going down, the pointer moving, or the button coming up.
+enum class PointerAction { Press, Move, Release };
+
+class ColourModel {
+public:
+    // The marker row of start-up, Random and the eyedropper: the first row of the base band.
+    static constexpr int kStartMarker = BandFirstRow(kBaseBand);
+
+    ColourModel() { Start(kBlack); }
+
+    // Start-up: the stored value is Current and the base colour, with the marker on the base band.
+    void Start(ColourValue stored);
+    // A new base colour: the strip is drawn anew and the chosen colour read at the marked row.
+    void SetBaseColor(ColourValue colour);
+
+    // The palette under a press, a move with the buttons held (a bit mask, 0 for none) or a
+    // release, at a point in palette pixels. True when it picked.
+    bool PointOnPalette(PointerAction action, float x, float y, int buttons, const PalettePicture& palette);
+    // The strip under a press, move or release at row y of a strip that many rows high. A move
+    // beyond either edge holds the marker there and keeps the chosen colour. True when it changed
+    // the marker or the chosen colour.
+    bool PointOnStrip(PointerAction action, float y, float height, int buttons);
+    // One eyedropper sample: the colour becomes the base colour, the marker goes to the base band.
+    void TakeSample(ColourValue sample);
+    // Random, from three uniform draws in [0, 1): channels 1-255, marker on the base band.
+    void Randomise(float r1, float r2, float r3);
+    // A key on the focused palette or strip; false for a key that picks nothing there.
+    bool PaletteKey(PickKey key, bool shift, const PalettePicture& palette);
+    bool StripKey(PickKey key);
+
+    // Save: the value to write. Pure white is stored as near-white, except where the chosen row is
+    // white whatever the base colour; the strip then shows the near-white base.
+    ColourValue PrepareSave();
+    // What the registry holds after the write, as Current shows it.
+    void ShowStored(ColourValue readBack);
+
+    const Channels& Base() const noexcept { return base_; }
+    const ChannelSteps& TintStep() const noexcept { return tint_; }
+    const ChannelSteps& ShadeStep() const noexcept { return shade_; }
+    const BandColours& Bands() const noexcept { return bands_; }
+    // The marked row from the strip's top: 0 to kStripRows, the last one a hold below the strip.
+    int MarkerPos() const noexcept { return markerPos_; }
+    ColourValue Chosen() const noexcept { return bands_[BandAt(chosenRow_)]; }
+    ColourValue Current() const noexcept { return current_; }
+    // The palette's pick position: the last pixel picked there, by mouse or key.
+    PalettePoint PalettePick() const noexcept { return palettePick_; }
+
+private:
+    void PickPalette(PalettePoint at, const PalettePicture& palette);
+    void PickStripRow(float y);
+
+    Channels base_{};
+    ChannelSteps tint_{};
+    ChannelSteps shade_{};
+    BandColours bands_{};
+    int markerPos_ = kStartMarker;
+    // The strip row the chosen colour comes from. It follows the marker, except while a drag holds the
+    // marker beyond the strip: the chosen colour then stays that of the last row picked.
+    int chosenRow_ = kStartMarker;
+    ColourValue current_ = kBlack;
+    PalettePoint palettePick_{0, 0};
+};
+
+} // namespace tintora

@@ -1,0 +1,139 @@
+// What the user does: the buttons, the mouse on the palette, the strip and the eyedropper, and keys
+// on the focused boxes. Each handler makes one model call and then shows the model; a pick is
+// announced to screen readers once it is complete.
+#include "window/tintora_window.h"
+
+#include "messenger/im_colour.h"
+#include "model/random_colour.h"
+#include "platform/message_loop.h"
+
+#include <optional>
+
+namespace tintora {
+namespace {
+
+std::optional<PickKey> PickKeyOf(int virtualKey) {
+    switch (virtualKey) {
+    case VK_LEFT: return PickKey::Left;
+    case VK_RIGHT: return PickKey::Right;
+    case VK_UP: return PickKey::Up;
+    case VK_DOWN: return PickKey::Down;
+    case VK_HOME: return PickKey::Home;
+    case VK_END: return PickKey::End;
+    case VK_PRIOR: return PickKey::PageUp;
+    case VK_NEXT: return PickKey::PageDown;
+    default: return std::nullopt;
+    }
+}
+
+constexpr int kShiftKey = 1; // in a KeyEvent's shift mask
+
+} // namespace
+
+void TintoraWindow::Render() noexcept {
+    view_.Show(model_);
+    focusCues_.Refresh(hwnd_, model_.PalettePick());
+}
+
+void TintoraWindow::OnCommand(int id, int code) noexcept {
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case cmdRandom: Randomise(); break;
+    case cmdSaveColor: Save(); break;
+    case cmdClose: Close(); break;
+    default: return; // Enter and Esc arrive as IDOK and IDCANCEL; no button answers to them
+    }
+    if (hwnd_ != nullptr) spoken_.AnnounceChosen();
+}
+
+// Alt+R or a click on Random.
+void TintoraWindow::Randomise() noexcept {
+    const float r1 = DrawUnit(random_);
+    const float r2 = DrawUnit(random_);
+    const float r3 = DrawUnit(random_);
+    model_.Randomise(r1, r2, r3);
+    Render();
+}
+
+// Alt+S or a click on Save. Shows no message: the Current swatch shows what the registry holds.
+void TintoraWindow::Save() noexcept {
+    StoreImColour(model_.PrepareSave());
+    model_.ShowStored(ReadImColour());
+    Render();
+}
+
+// Alt+X, Exit, the close box and Alt+F4 all end here. Nothing is saved on the way out; a sampling
+// loop still running ends with the window.
+void TintoraWindow::Close() noexcept {
+    if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+bool TintoraWindow::PointAt(const platform::PictureBox& box, PointerAction action,
+                            const platform::MouseEvent& event) {
+    switch (box.Id()) {
+    case picColors: return model_.PointOnPalette(action, event.x, event.y, event.button, *palette_);
+    case picGradient:
+        return model_.PointOnStrip(action, event.y, static_cast<float>(box.ScaleHeight()), event.button);
+    default: return false;
+    }
+}
+
+// Any button pressed on the palette, the strip or the sampler.
+void TintoraWindow::OnMouseDown(platform::PictureBox& box, const platform::MouseEvent& event) {
+    if (box.Id() == picScreenColor) return SampleUntilReleased();
+    if (PointAt(box, PointerAction::Press, event)) Render();
+}
+
+// The pointer moved over a box, or anywhere while a button pressed on it is held.
+void TintoraWindow::OnMouseMove(platform::PictureBox& box, const platform::MouseEvent& event) {
+    if (PointAt(box, PointerAction::Move, event)) Render();
+}
+
+// A button pressed on a box is let go, wherever the pointer is.
+void TintoraWindow::OnMouseUp(platform::PictureBox& box, const platform::MouseEvent& event) {
+    if (box.Id() == picScreenColor)
+        ReleaseSampler();
+    else if (PointAt(box, PointerAction::Release, event))
+        Render();
+    spoken_.AnnounceChosen(); // once, at the end of a drag or of sampling
+}
+
+// Any button pressed on the sampler: the pixel under the pointer becomes the base colour, again and
+// again, with the window's messages running between two samples. The release arrives through
+// them; so may a close of the window or a quit request, and either ends sampling too. A second press
+// while sampling runs its own loop inside the first, and one release ends both.
+void TintoraWindow::SampleUntilReleased() noexcept {
+    eyedropper_.Begin(controls_, pictures_);
+    while (eyedropper_.Sampling() && hwnd_ != nullptr) {
+        model_.TakeSample(eyedropper_.ReadUnderPointer());
+        Render();
+        if (!platform::PumpPendingMessages(hwnd_)) break;
+    }
+}
+
+// The release, wherever it happens: the pointer and the sampler's picture come back.
+void TintoraWindow::ReleaseSampler() noexcept { eyedropper_.End(controls_); }
+
+// A key on the focused palette or strip, or while the eyedropper is held (the sampler keeps the focus
+// from the press on). Each key is a pick exactly as a mouse press at that place would be.
+bool TintoraWindow::OnKeyDown(platform::PictureBox& box, const platform::KeyEvent& event) {
+    const std::optional<PickKey> key = PickKeyOf(event.key);
+    if (!key) return false;
+    const bool shift = (event.shift & kShiftKey) != 0;
+    bool used = false;
+    switch (box.Id()) {
+    case picColors: used = model_.PaletteKey(*key, shift, *palette_); break;
+    case picGradient: used = model_.StripKey(*key); break;
+    case picScreenColor: return eyedropper_.Sampling() && Eyedropper::Nudge(*key, shift);
+    default: return false;
+    }
+    if (!used) return false;
+    ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    Render();
+    spoken_.AnnounceChosen();
+    return true;
+}
+
+void TintoraWindow::OnFocusChanged(platform::PictureBox&) { focusCues_.Refresh(hwnd_, model_.PalettePick()); }
+
+} // namespace tintora

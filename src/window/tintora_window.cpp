@@ -1,0 +1,215 @@
+// The window itself: class registration, creation at the monitor's density, the dispatch of messages
+// to handlers, the frames it paints, and a move to a monitor of another density.
+#include "window/tintora_window.h"
+
+#include "messenger/im_colour.h"
+#include "platform/dpi.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <chrono>
+#include <utility>
+
+// Windows 8.1 and 10 send these; older headers may not name them.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
+namespace tintora {
+
+bool TintoraWindow::Register(HINSTANCE instance) {
+    // Loads common controls 6, which the manifest asks for, so buttons and boxes look current.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    if (!platform::PictureBox::Register(instance)) return false;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &platform::BoundWindowProc<TintoraWindow>;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hIcon = LoadWindowIcon(instance, true);
+    windowClass.hIconSm = LoadWindowIcon(instance, false);
+    windowClass.lpszClassName = kClassName;
+    return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+TintoraWindow::TintoraWindow()
+    : palette_(std::make_unique<const PalettePicture>())
+    , random_(
+          static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()))
+    , focusCues_(controls_, *palette_) {}
+
+TintoraWindow::~TintoraWindow() {
+    if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+bool TintoraWindow::Create(HINSTANCE instance) {
+    const auto centred = [this](int dpi) {
+        const SIZE size = FrameSizeAt(dpi);
+        RECT work{};
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        const int left = work.left + (work.right - work.left - size.cx) / 2;
+        const int top = work.top + (work.bottom - work.top - size.cy) / 2;
+        return RECT{left, top, left + size.cx, top + size.cy};
+    };
+    // Sized at the system's density; the window knows its own monitor's once it exists.
+    const int systemDpi = platform::SystemDpi();
+    RECT frame = centred(systemDpi);
+    ::CreateWindowExW(kExStyle, kClassName, kWindowTitle, kStyle, frame.left, frame.top,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    if (hwnd_ == nullptr) return false;
+    if (Dpi() != systemDpi) {
+        SetIcons();
+        frame = centred(Dpi());
+        ::SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left,
+                       frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    view_.Present(); // the first paint already shows the readouts
+    return true;
+}
+
+HINSTANCE TintoraWindow::Instance() const noexcept {
+    return reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+}
+
+LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_CREATE: return OnCreate() ? 0 : -1;
+    case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_CTLCOLORSTATIC:
+        return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
+    case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
+    case kPresentMessage: view_.Present(); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_GETDPISCALEDSIZE:
+        *reinterpret_cast<SIZE*>(lParam) = FrameSizeAt(static_cast<int>(wParam));
+        return TRUE;
+    case WM_CLOSE: Close(); return 0;
+    case WM_CHANGEUISTATE: return OnChangeUiState(wParam, lParam);
+    case WM_QUERYUISTATE: return focusCues_.OnQueryUiState(hwnd_);
+    case WM_DESTROY: ::PostQuitMessage(0); return 0;
+    default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+// Inside WM_CREATE, before the window is first shown: the controls, and the model started from the
+// colour Messenger has stored.
+bool TintoraWindow::OnCreate() noexcept {
+    const int dpi = platform::WindowDpi(hwnd_);
+    if (!pictures_.Load(Instance(), dpi)) return false;
+    if (!controls_.Create(hwnd_, dpi, view_.ArrowTop(), *this) || !view_.Attach(hwnd_, kPresentMessage))
+        return false;
+    controls_.Box(picColors).SetPixels(palette_->Pixels());
+    controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
+    controls_.Box(picMouse).SetPicture(pictures_.EyedropperCopy());
+    controls_.Box(imgArrow).SetPicture(pictures_.Arrow());
+    model_.Start(ReadImColour());
+    Render();
+    spoken_.Attach();
+    return true;
+}
+
+// While sampling, the pointer stays the eyedropper over every part of the window.
+LRESULT TintoraWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) noexcept {
+    if (!eyedropper_.Sampling()) return ::DefWindowProcW(hwnd_, WM_SETCURSOR, wParam, lParam);
+    ::SetCursor(pictures_.Eyedropper());
+    return TRUE;
+}
+
+// The two frames around the palette and the strip, then the focus cues over them.
+void TintoraWindow::OnPaint() noexcept {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const HBRUSH frame = ::GetSysColorBrush(COLOR_WINDOWTEXT);
+    for (const FrameLayout& shape : {shpColors, shpGradient}) {
+        // One layout pixel wide, as many screen pixels as that scales to.
+        const platform::Edges out =
+            platform::ScaleEdges(shape.left, shape.top, shape.width, shape.height, Dpi());
+        const platform::Edges in =
+            platform::ScaleEdges(shape.left + 1, shape.top + 1, shape.width - 2, shape.height - 2, Dpi());
+        const RECT sides[] = {{out.left, out.top, out.right, in.top},
+                              {out.left, in.bottom, out.right, out.bottom},
+                              {out.left, in.top, in.left, in.bottom},
+                              {in.right, in.top, out.right, in.bottom}};
+        for (const RECT& side : sides)
+            ::FillRect(dc, &side, frame);
+    }
+    focusCues_.Paint(hwnd_, dc);
+    ::EndPaint(hwnd_, &paint);
+}
+
+// Read-only boxes would paint grey; readouts look like the text boxes they are.
+LRESULT TintoraWindow::OnColorStatic(HDC dc, HWND control) noexcept {
+    const int id = ::GetDlgCtrlID(control);
+    if ((id >= txtHue && id <= txtBlue) || id == txtHexa) {
+        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+    }
+    return ::DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(control));
+}
+
+// Leaving the window remembers which control had the focus; coming back gives it back.
+void TintoraWindow::OnActivate(int state) noexcept {
+    if (state != WA_INACTIVE) return;
+    const HWND focused = ::GetFocus();
+    if (focused != nullptr && ::IsChild(hwnd_, focused)) focus_ = focused;
+}
+
+LRESULT TintoraWindow::OnChangeUiState(WPARAM wParam, LPARAM lParam) noexcept {
+    const LRESULT result = focusCues_.OnChangeUiState(hwnd_, wParam, lParam);
+    focusCues_.Refresh(hwnd_, model_.PalettePick());
+    return result;
+}
+
+SIZE TintoraWindow::FrameSizeAt(int dpi) const noexcept {
+    return platform::FrameSize(platform::Scale(kClientWidth, dpi), platform::Scale(kClientHeight, dpi),
+                               kStyle, kExStyle, dpi);
+}
+
+// The class's icons are the system density's; a window on a monitor of another density takes its
+// own. The ones it had go once it has the new ones.
+void TintoraWindow::SetIcons() noexcept {
+    const platform::UniqueIcon oldIcon = std::exchange(icon_, LoadWindowIconAt(Instance(), true, Dpi()));
+    const platform::UniqueIcon oldSmallIcon =
+        std::exchange(smallIcon_, LoadWindowIconAt(Instance(), false, Dpi()));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+// The window is now on a monitor of another density (or the user changed it): the layout, fonts and
+// pictures are made anew for it, and the window takes the place Windows suggests.
+void TintoraWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
+    Pictures pictures;
+    if (pictures.Load(Instance(), dpi)) std::swap(pictures_, pictures); // the old go when nothing shows them
+    controls_.Place(dpi, view_.ArrowTop());
+    // While sampling the sampler stands empty and the pointer is the eyedropper.
+    if (!eyedropper_.Sampling()) controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
+    controls_.Box(picMouse).SetPicture(pictures_.EyedropperCopy());
+    controls_.Box(imgArrow).SetPicture(pictures_.Arrow());
+    if (eyedropper_.Sampling()) ::SetCursor(pictures_.Eyedropper());
+    SetIcons();
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame does not scale with the density (per-monitor awareness of Windows 8.1), the
+    // suggested size leaves the client area a few pixels off: make it exact.
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const int wider = platform::Scale(kClientWidth, dpi) - client.right;
+    const int taller = platform::Scale(kClientHeight, dpi) - client.bottom;
+    if (wider != 0 || taller != 0)
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, suggested.right - suggested.left + wider,
+                       suggested.bottom - suggested.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+} // namespace tintora

@@ -1,0 +1,93 @@
+// The Tintora window. The colour model owns the colour state and decides every rule; the window
+// turns each message into one model call and shows the model: the view paints the strip, swatches,
+// arrow and readouts, the focus cues and the screen readers' texts follow it.
+#pragma once
+
+#include "model/colour_model.h"
+#include "model/palette_picture.h"
+#include "platform/picture_box.h"
+#include "resources/pictures.h"
+#include "window/accessibility.h"
+#include "window/colour_view.h"
+#include "window/controls.h"
+#include "window/eyedropper.h"
+#include "window/focus_cues.h"
+
+#include <memory>
+#include <random>
+
+namespace tintora {
+
+class TintoraWindow final : private platform::PictureBoxListener {
+public:
+    static constexpr const wchar_t* kClassName = L"TintoraWindow";
+    static bool Register(HINSTANCE instance);
+
+    TintoraWindow();
+    TintoraWindow(const TintoraWindow&) = delete;
+    TintoraWindow& operator=(const TintoraWindow&) = delete;
+    ~TintoraWindow();
+
+    // Creates the window, hidden, started from Messenger's stored colour.
+    bool Create(HINSTANCE instance);
+    HWND Hwnd() const noexcept { return hwnd_; }
+    HWND Control(ControlId id) const noexcept { return controls_.Control(id); }
+    const platform::PictureBox& Box(ControlId id) const noexcept { return controls_.Box(id); }
+    const ColourModel& Model() const noexcept { return model_; }
+    // Dots per inch the window is laid out for: its monitor's.
+    int Dpi() const noexcept { return controls_.Dpi(); }
+
+private:
+    static constexpr DWORD kStyle =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    static constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+    static constexpr UINT kPresentMessage = WM_APP;
+
+    template <typename Owner> friend LRESULT CALLBACK platform::BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    // The window itself (tintora_window.cpp).
+    bool OnCreate() noexcept;
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam) noexcept;
+    void OnPaint() noexcept;
+    LRESULT OnColorStatic(HDC dc, HWND control) noexcept;
+    void OnActivate(int state) noexcept;
+    LRESULT OnChangeUiState(WPARAM wParam, LPARAM lParam) noexcept;
+    void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
+    SIZE FrameSizeAt(int dpi) const noexcept;
+    void SetIcons() noexcept;
+    HINSTANCE Instance() const noexcept;
+
+    // What the user does (actions.cpp).
+    void OnCommand(int id, int code) noexcept;
+    void OnMouseDown(platform::PictureBox& box, const platform::MouseEvent& event) override;
+    void OnMouseMove(platform::PictureBox& box, const platform::MouseEvent& event) override;
+    void OnMouseUp(platform::PictureBox& box, const platform::MouseEvent& event) override;
+    bool OnKeyDown(platform::PictureBox& box, const platform::KeyEvent& event) override;
+    void OnFocusChanged(platform::PictureBox& box) override;
+    bool PointAt(const platform::PictureBox& box, PointerAction action, const platform::MouseEvent& event);
+    void Randomise() noexcept;
+    void Save() noexcept;
+    void Close() noexcept;
+    void SampleUntilReleased() noexcept;
+    void ReleaseSampler() noexcept;
+    // The window shows the model as it now is.
+    void Render() noexcept;
+
+    HWND hwnd_ = nullptr;
+    HWND focus_ = nullptr; // the control to give the focus back to
+    ColourModel model_;
+    std::unique_ptr<const PalettePicture> palette_;
+    std::mt19937 random_;
+    Pictures pictures_;
+    // The window's own icons, where its density is not the system's; destroyed after the window.
+    platform::UniqueIcon icon_;
+    platform::UniqueIcon smallIcon_;
+    ControlSet controls_;
+    ColourView view_{controls_};
+    FocusCues focusCues_;
+    SpokenControls spoken_{model_, controls_};
+    Eyedropper eyedropper_;
+};
+
+} // namespace tintora
