@@ -25,6 +25,7 @@ add_library(tintora_win STATIC
   src/messenger/registry_writer.cpp
   src/messenger/shell_reg_write.cpp
   src/platform/accessible.cpp
+  src/platform/display.cpp
   src/platform/dpi.cpp
   src/platform/message_loop.cpp
   src/platform/picture_box.cpp

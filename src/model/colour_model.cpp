@@ -21,17 +21,17 @@ constexpr ColourValue kNearWhite = PackRgb(254, 255, 255);
 } // namespace
 
 void ColourModel::Start(ColourValue stored) {
-    markerPos_ = kStartMarker;
+    now_.markerPos = kStartMarker;
     current_ = DisplayedColour(stored);
     SetBaseColor(stored);
 }
 
 void ColourModel::SetBaseColor(ColourValue colour) {
-    base_ = ChannelsOf(colour);
-    tint_ = TintSteps(base_);
-    shade_ = ShadeSteps(base_);
-    bands_ = ComputeBands(base_, tint_, shade_);
-    chosenRow_ = NearestRow(markerPos_);
+    now_.base = ChannelsOf(colour);
+    now_.tint = TintSteps(now_.base);
+    now_.shade = ShadeSteps(now_.base);
+    now_.bands = ComputeBands(now_.base, now_.tint, now_.shade);
+    now_.chosenRow = NearestRow(now_.markerPos);
 }
 
 bool ColourModel::PointOnPalette(PointerAction action, float x, float y, int buttons,
@@ -44,49 +44,63 @@ bool ColourModel::PointOnPalette(PointerAction action, float x, float y, int but
 }
 
 void ColourModel::PickPalette(PalettePoint at, const PalettePicture& palette) {
-    palettePick_ = at;
+    now_.palettePick = at;
     SetBaseColor(palette.At(at.x, at.y));
 }
 
 bool ColourModel::PointOnStrip(PointerAction action, float y, float height, int buttons) {
-    const int before = markerPos_;
+    const int before = now_.markerPos;
     const ColourValue chosen = Chosen();
     if (Inside(y, height)) {
         if (action != PointerAction::Move || buttons != 0) PickStripRow(y);
     } else if (action == PointerAction::Move) {
         // Only a drag takes the pointer beyond the strip, whatever the buttons say.
-        markerPos_ = y < 0.0f ? 0 : static_cast<int>(height);
+        now_.markerPos = y < 0.0f ? 0 : static_cast<int>(height);
     }
-    return markerPos_ != before || Chosen() != chosen;
+    return now_.markerPos != before || Chosen() != chosen;
 }
 
 // The row under the pointer, to the nearest integer, ties to even. A row that rounds to just past
 // the strip has no colour: the marker moves there and the chosen colour stays.
 void ColourModel::PickStripRow(float y) {
-    markerPos_ = static_cast<int>(std::nearbyint(y));
-    if (markerPos_ >= 0 && markerPos_ < kStripRows) chosenRow_ = markerPos_;
+    now_.markerPos = static_cast<int>(std::nearbyint(y));
+    if (now_.markerPos >= 0 && now_.markerPos < kStripRows) now_.chosenRow = now_.markerPos;
 }
 
-void ColourModel::TakeSample(ColourValue sample) {
-    markerPos_ = kStartMarker;
+void ColourModel::BeginSampling() {
+    if (!sampling_) beforeSampling_ = now_;
+    sampling_ = true;
+}
+
+bool ColourModel::TakeSample(ColourValue sample) {
+    if (now_.markerPos == kStartMarker && now_.chosenRow == kStartMarker &&
+        DisplayedColour(sample) == Chosen())
+        return false;
+    now_.markerPos = kStartMarker;
     SetBaseColor(sample);
+    return true;
+}
+
+void ColourModel::CancelSampling() {
+    if (sampling_) now_ = beforeSampling_;
+    sampling_ = false;
 }
 
 void ColourModel::Randomise(float r1, float r2, float r3) {
-    markerPos_ = kStartMarker;
+    now_.markerPos = kStartMarker;
     SetBaseColor(RandomColour(r1, r2, r3));
 }
 
 bool ColourModel::PaletteKey(PickKey key, bool shift, const PalettePicture& palette) {
     const std::optional<PalettePoint> target =
-        PaletteKeyTarget(palettePick_, key, shift, kPaletteWidth, kPaletteHeight);
+        PaletteKeyTarget(now_.palettePick, key, shift, kPaletteWidth, kPaletteHeight);
     if (!target) return false;
     PickPalette(*target, palette);
     return true;
 }
 
 bool ColourModel::StripKey(PickKey key) {
-    const std::optional<int> row = StripKeyTarget(markerPos_, key, kStripRows, kBandRows);
+    const std::optional<int> row = StripKeyTarget(now_.markerPos, key, kStripRows, kBandRows);
     if (!row) return false;
     PickStripRow(static_cast<float>(*row));
     return true;
@@ -96,9 +110,9 @@ bool ColourModel::StripKey(PickKey key) {
 // Save never stores a colour New did not show.
 ColourValue ColourModel::PrepareSave() {
     if (Chosen() == kWhite) {
-        const int row = chosenRow_;
+        const int row = now_.chosenRow;
         SetBaseColor(kNearWhite);
-        chosenRow_ = row;
+        now_.chosenRow = row;
     }
     return Chosen();
 }

@@ -34,8 +34,16 @@ public:
     // beyond either edge holds the marker there and keeps the chosen colour. True when it changed
     // the marker or the chosen colour.
     bool PointOnStrip(PointerAction action, float y, float height, int buttons);
+    // The eyedropper is pressed: what it changes can be taken back with CancelSampling.
+    void BeginSampling();
     // One eyedropper sample: the colour becomes the base colour, the marker goes to the base band.
-    void TakeSample(ColourValue sample);
+    // False when the sample changes nothing (the same colour again).
+    bool TakeSample(ColourValue sample);
+    // Released (or the mouse taken away): the last sample stays.
+    void EndSampling() noexcept { sampling_ = false; }
+    // Escape: everything is as it was before the press, as if it never happened.
+    void CancelSampling();
+    bool Sampling() const noexcept { return sampling_; }
     // Random, from three uniform draws in [0, 1): channels 1-255, marker on the base band.
     void Randomise(float r1, float r2, float r3);
     // A key on the focused palette or strip; false for a key that picks nothing there.
@@ -48,31 +56,38 @@ public:
     // What the registry holds after the write, as Current shows it.
     void ShowStored(ColourValue readBack);
 
-    const Channels& Base() const noexcept { return base_; }
-    const ChannelSteps& TintStep() const noexcept { return tint_; }
-    const ChannelSteps& ShadeStep() const noexcept { return shade_; }
-    const BandColours& Bands() const noexcept { return bands_; }
+    const Channels& Base() const noexcept { return now_.base; }
+    const ChannelSteps& TintStep() const noexcept { return now_.tint; }
+    const ChannelSteps& ShadeStep() const noexcept { return now_.shade; }
+    const BandColours& Bands() const noexcept { return now_.bands; }
     // The marked row from the strip's top: 0 to kStripRows, the last one a hold below the strip.
-    int MarkerPos() const noexcept { return markerPos_; }
-    ColourValue Chosen() const noexcept { return bands_[BandAt(chosenRow_)]; }
+    int MarkerPos() const noexcept { return now_.markerPos; }
+    ColourValue Chosen() const noexcept { return now_.bands[BandAt(now_.chosenRow)]; }
     ColourValue Current() const noexcept { return current_; }
     // The palette's pick position: the last pixel picked there, by mouse or key.
-    PalettePoint PalettePick() const noexcept { return palettePick_; }
+    PalettePoint PalettePick() const noexcept { return now_.palettePick; }
 
 private:
+    // What a pick changes; Current is what Messenger stores and no pick changes it.
+    struct Picked {
+        Channels base{};
+        ChannelSteps tint{};
+        ChannelSteps shade{};
+        BandColours bands{};
+        int markerPos = kStartMarker;
+        // The strip row the chosen colour comes from. It follows the marker, except while a drag holds
+        // the marker beyond the strip: the chosen colour then stays that of the last row picked.
+        int chosenRow = kStartMarker;
+        PalettePoint palettePick{0, 0};
+    };
+
     void PickPalette(PalettePoint at, const PalettePicture& palette);
     void PickStripRow(float y);
 
-    Channels base_{};
-    ChannelSteps tint_{};
-    ChannelSteps shade_{};
-    BandColours bands_{};
-    int markerPos_ = kStartMarker;
-    // The strip row the chosen colour comes from. It follows the marker, except while a drag holds the
-    // marker beyond the strip: the chosen colour then stays that of the last row picked.
-    int chosenRow_ = kStartMarker;
+    Picked now_;
+    Picked beforeSampling_;
+    bool sampling_ = false;
     ColourValue current_ = kBlack;
-    PalettePoint palettePick_{0, 0};
 };
 
 } // namespace tintora

@@ -127,7 +127,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: OnFocus(true); return 0;
     case WM_KILLFOCUS: OnFocus(false); return 0;
     case WM_NCPAINT: OnNcPaint(wParam); return 0;
-    case WM_CAPTURECHANGED: return 0; // a drag that loses the mouse simply stops getting events
+    case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
@@ -175,6 +175,10 @@ void PictureBox::OnButtonUp(int button, WPARAM keys, LPARAM point) noexcept {
     // The capture lasts until the last button held is let go.
     if (ButtonsHeld(keys) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
     if (listener_ != nullptr) listener_->OnMouseUp(*this, EventOf(button, keys, point, true));
+}
+
+void PictureBox::OnCaptureChanged() noexcept {
+    if (listener_ != nullptr) listener_->OnCaptureLost(*this);
 }
 
 void PictureBox::SetFocusCue(bool shown) noexcept {

@@ -44,6 +44,9 @@ public:
     virtual bool OnKeyDown(PictureBox&, const KeyEvent&) { return false; }
     // The box got or lost the keyboard focus.
     virtual void OnFocusChanged(PictureBox&) {}
+    // The box lost the mouse capture, by its own release or because something took it away
+    // (another window's capture, WM_CANCELMODE).
+    virtual void OnCaptureLost(PictureBox&) {}
 
 protected:
     ~PictureBoxListener() = default;
@@ -122,6 +125,7 @@ private:
     MouseEvent EventOf(int button, WPARAM keys, LPARAM point, bool withAlt) const noexcept;
     bool OnKeyDown(WPARAM key) noexcept;
     void OnFocus(bool focused) noexcept;
+    void OnCaptureChanged() noexcept;
     void OnNcPaint(WPARAM region) noexcept;
 
     HWND hwnd_ = nullptr;

@@ -5,7 +5,6 @@
 
 #include "messenger/im_colour.h"
 #include "model/random_colour.h"
-#include "platform/message_loop.h"
 
 #include <optional>
 
@@ -36,12 +35,13 @@ void TintoraWindow::Render() noexcept {
 }
 
 void TintoraWindow::OnCommand(int id, int code) noexcept {
-    if (code != BN_CLICKED) return;
+    if (code != BN_CLICKED) return; // dialog navigation sends Enter and Esc as clicks of IDOK and IDCANCEL
     switch (id) {
     case cmdRandom: Randomise(); break;
     case cmdSaveColor: Save(); break;
     case cmdClose: Close(); break;
-    default: return; // Enter and Esc arrive as IDOK and IDCANCEL; no button answers to them
+    case IDCANCEL: EndSampling(true); break; // Esc: no button answers to it, but it cancels sampling
+    default: return;                         // Enter arrives as IDOK; no button answers to it
     }
     if (hwnd_ != nullptr) spoken_.AnnounceChosen();
 }
@@ -62,10 +62,12 @@ void TintoraWindow::Save() noexcept {
     Render();
 }
 
-// Alt+X, Exit, the close box and Alt+F4 all end here. Nothing is saved on the way out; a sampling
-// loop still running ends with the window.
+// Alt+X, Exit, the close box and Alt+F4 all end here, also while the eyedropper is held. Nothing
+// is saved on the way out.
 void TintoraWindow::Close() noexcept {
-    if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+    if (hwnd_ == nullptr) return;
+    eyedropper_.End(hwnd_, controls_);
+    ::DestroyWindow(hwnd_);
 }
 
 bool TintoraWindow::PointAt(const platform::PictureBox& box, PointerAction action,
@@ -78,45 +80,84 @@ bool TintoraWindow::PointAt(const platform::PictureBox& box, PointerAction actio
     }
 }
 
-// Any button pressed on the palette, the strip or the sampler.
+// Any button pressed on the palette, the strip or the sampler. A second press on the sampler while
+// it is held samples once more; one release ends both.
 void TintoraWindow::OnMouseDown(platform::PictureBox& box, const platform::MouseEvent& event) {
-    if (box.Id() == picScreenColor) return SampleUntilReleased();
+    if (box.Id() == picScreenColor) return PressSampler();
     if (PointAt(box, PointerAction::Press, event)) Render();
 }
 
 // The pointer moved over a box, or anywhere while a button pressed on it is held.
 void TintoraWindow::OnMouseMove(platform::PictureBox& box, const platform::MouseEvent& event) {
-    if (PointAt(box, PointerAction::Move, event)) Render();
+    if (box.Id() == picScreenColor) {
+        if (eyedropper_.Held()) Sample(true);
+    } else if (PointAt(box, PointerAction::Move, event)) {
+        Render();
+    }
 }
 
 // A button pressed on a box is let go, wherever the pointer is.
 void TintoraWindow::OnMouseUp(platform::PictureBox& box, const platform::MouseEvent& event) {
     if (box.Id() == picScreenColor)
-        ReleaseSampler();
+        EndSampling(false);
     else if (PointAt(box, PointerAction::Release, event))
         Render();
     spoken_.AnnounceChosen(); // once, at the end of a drag or of sampling
 }
 
-// Any button pressed on the sampler: the pixel under the pointer becomes the base colour, again and
-// again, with the window's messages running between two samples. The release arrives through
-// them; so may a close of the window or a quit request, and either ends sampling too. A second press
-// while sampling runs its own loop inside the first, and one release ends both.
-void TintoraWindow::SampleUntilReleased() noexcept {
-    eyedropper_.Begin(controls_, pictures_);
-    while (eyedropper_.Sampling() && hwnd_ != nullptr) {
-        model_.TakeSample(eyedropper_.ReadUnderPointer());
-        Render();
-        if (!platform::PumpPendingMessages(hwnd_)) break;
+// Something took the mouse away while the eyedropper was held: sampling ends as a release would.
+void TintoraWindow::OnCaptureLost(platform::PictureBox& box) {
+    if (box.Id() == picScreenColor && eyedropper_.Held()) {
+        EndSampling(false);
+        spoken_.AnnounceChosen();
     }
 }
 
-// The release, wherever it happens: the pointer and the sampler's picture come back.
-void TintoraWindow::ReleaseSampler() noexcept { eyedropper_.End(controls_); }
+// The pointer becomes the eyedropper, and the pixel under it is the first sample.
+void TintoraWindow::PressSampler() noexcept {
+    if (!eyedropper_.Held()) {
+        model_.BeginSampling();
+        eyedropper_.Begin(hwnd_, controls_, pictures_);
+    }
+    Sample(false);
+}
+
+// One sample: on a move of the held eyedropper, and once a frame for a pointer held still over
+// something that changes. A button found up ends sampling as its release would have.
+void TintoraWindow::Sample(bool checkButtons) noexcept {
+    const std::optional<ColourValue> colour = eyedropper_.Sample(checkButtons);
+    if (!colour) {
+        EndSampling(false);
+        spoken_.AnnounceChosen();
+    } else if (model_.TakeSample(*colour)) {
+        Render();
+    }
+}
+
+// Once a display frame while the eyedropper is held.
+void TintoraWindow::OnTimer(WPARAM id) noexcept {
+    if (id == Eyedropper::kFrameTimer && eyedropper_.Held()) Sample(true);
+}
+
+// Released, the mouse taken away, or Escape (cancel), which brings back everything from before the
+// press.
+void TintoraWindow::EndSampling(bool cancel) noexcept {
+    if (!eyedropper_.Held()) return;
+    eyedropper_.End(hwnd_, controls_, cancel);
+    if (cancel)
+        model_.CancelSampling();
+    else
+        model_.EndSampling();
+    Render();
+}
 
 // A key on the focused palette or strip, or while the eyedropper is held (the sampler keeps the focus
 // from the press on). Each key is a pick exactly as a mouse press at that place would be.
 bool TintoraWindow::OnKeyDown(platform::PictureBox& box, const platform::KeyEvent& event) {
+    if (event.key == VK_ESCAPE && eyedropper_.Held()) {
+        EndSampling(true);
+        return true;
+    }
     const std::optional<PickKey> key = PickKeyOf(event.key);
     if (!key) return false;
     const bool shift = (event.shift & kShiftKey) != 0;
@@ -124,7 +165,7 @@ bool TintoraWindow::OnKeyDown(platform::PictureBox& box, const platform::KeyEven
     switch (box.Id()) {
     case picColors: used = model_.PaletteKey(*key, shift, *palette_); break;
     case picGradient: used = model_.StripKey(*key); break;
-    case picScreenColor: return eyedropper_.Sampling() && Eyedropper::Nudge(*key, shift);
+    case picScreenColor: return eyedropper_.Held() && Eyedropper::Nudge(*key, shift);
     default: return false;
     }
     if (!used) return false;

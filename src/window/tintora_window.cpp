@@ -93,6 +93,8 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         *reinterpret_cast<SIZE*>(lParam) = FrameSizeAt(static_cast<int>(wParam));
         return TRUE;
     case WM_CLOSE: Close(); return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
+    case WM_CANCELMODE: EndSampling(false); return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_CHANGEUISTATE: return OnChangeUiState(wParam, lParam);
     case WM_QUERYUISTATE: return focusCues_.OnQueryUiState(hwnd_);
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
@@ -119,7 +121,7 @@ bool TintoraWindow::OnCreate() noexcept {
 
 // While sampling, the pointer stays the eyedropper over every part of the window.
 LRESULT TintoraWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) noexcept {
-    if (!eyedropper_.Sampling()) return ::DefWindowProcW(hwnd_, WM_SETCURSOR, wParam, lParam);
+    if (!eyedropper_.Held()) return ::DefWindowProcW(hwnd_, WM_SETCURSOR, wParam, lParam);
     ::SetCursor(pictures_.Eyedropper());
     return TRUE;
 }
@@ -193,10 +195,10 @@ void TintoraWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
     if (pictures.Load(Instance(), dpi)) std::swap(pictures_, pictures); // the old go when nothing shows them
     controls_.Place(dpi, view_.ArrowTop());
     // While sampling the sampler stands empty and the pointer is the eyedropper.
-    if (!eyedropper_.Sampling()) controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
+    if (!eyedropper_.Held()) controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
     controls_.Box(picMouse).SetPicture(pictures_.EyedropperCopy());
     controls_.Box(imgArrow).SetPicture(pictures_.Arrow());
-    if (eyedropper_.Sampling()) ::SetCursor(pictures_.Eyedropper());
+    if (eyedropper_.Held()) ::SetCursor(pictures_.Eyedropper());
     SetIcons();
     ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

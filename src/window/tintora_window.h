@@ -65,12 +65,15 @@ private:
     void OnMouseUp(platform::PictureBox& box, const platform::MouseEvent& event) override;
     bool OnKeyDown(platform::PictureBox& box, const platform::KeyEvent& event) override;
     void OnFocusChanged(platform::PictureBox& box) override;
+    void OnCaptureLost(platform::PictureBox& box) override;
     bool PointAt(const platform::PictureBox& box, PointerAction action, const platform::MouseEvent& event);
     void Randomise() noexcept;
     void Save() noexcept;
     void Close() noexcept;
-    void SampleUntilReleased() noexcept;
-    void ReleaseSampler() noexcept;
+    void PressSampler() noexcept;
+    void Sample(bool checkButtons) noexcept;
+    void OnTimer(WPARAM id) noexcept;
+    void EndSampling(bool cancel) noexcept;
     // The window shows the model as it now is.
     void Render() noexcept;
 

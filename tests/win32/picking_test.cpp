@@ -1,5 +1,5 @@
 // Picking with real mouse messages: the palette's and the strip's edges, drags that leave the boxes
-// while the mouse is captured, a long drag that leaves nothing behind, and the eyedropper's loop.
+// while the mouse is captured, and a long drag that leaves nothing behind.
 #include "allocation_counter.h"
 #include "window_fixture.h"
 
@@ -10,15 +10,6 @@ using namespace tintora::testing;
 
 namespace {
 
-HWND rescued = nullptr;
-
-// A loop that would never end is ended from outside, and the test fails instead of hanging.
-void CALLBACK Rescue(HWND, UINT, UINT_PTR timer, DWORD) {
-    ::KillTimer(nullptr, timer);
-    ADD_FAILURE() << "sampling went on until rescued";
-    ::SendMessageW(rescued, WM_LBUTTONUP, 0, 0);
-}
-
 class Picking : public WindowTest {
 protected:
     HWND Palette() { return form_->Control(picColors); }
@@ -27,19 +18,6 @@ protected:
         PumpMessages(); // the arrow window follows once the window has handled what is pending
         return ClientRectIn(form_->Control(imgArrow), form_->Hwnd()).top;
     }
-    void PointAt(POINT client) {
-        ::ClientToScreen(form_->Hwnd(), &client);
-        ::SetCursorPos(client.x, client.y);
-    }
-    COLORREF Shown(POINT client) { return ScreenPixel(form_->Hwnd(), client.x, client.y); }
-    // Presses on the sampler and returns once its loop has ended.
-    void PressSampler(UINT message) {
-        rescued = form_->Control(picScreenColor);
-        const UINT_PTR rescue = ::SetTimer(nullptr, 0, 10000, &Rescue);
-        Press(form_->Control(picScreenColor), 5, 5, message);
-        ::KillTimer(nullptr, rescue);
-    }
-    static constexpr POINT kPalette{9 + 120, 17 + 40};
 };
 
 } // namespace
@@ -123,48 +101,4 @@ TEST_F(Picking, LongDragLeaksNothing) {
     EXPECT_EQ(objects(GR_GDIOBJECTS), gdiBefore);
     EXPECT_EQ(objects(GR_USEROBJECTS), userBefore);
     EXPECT_LE(privateBytes(), bytesBefore + 64 * 1024) << "about three bytes a move at most";
-}
-
-TEST_F(Picking, EyedropperPassTakesThePixelUnderThePointerEvenWhereTheWindowDcCannotReadIt) {
-    TintoraWindow& form = Open();
-    Click(picGradient, 5, 20);
-    // Over the title bar the window's DC answers no colour; the block copy brings the pixel.
-    RECT frame{};
-    ::GetWindowRect(form.Hwnd(), &frame);
-    ::MapWindowPoints(nullptr, form.Hwnd(), reinterpret_cast<POINT*>(&frame), 2);
-    const POINT caption{(frame.left + frame.right) / 2,
-                        frame.top / 2}; // between the frame's and client's tops
-    {
-        const platform::UniqueWindowDc dc = platform::GetWindowDc(form.Hwnd());
-        ASSERT_EQ(::GetPixel(dc.get(), caption.x, caption.y), CLR_INVALID);
-    }
-    const COLORREF title = Shown(caption);
-    ASSERT_NE(title, Chosen());
-    PointAt(caption);
-    ::PostMessageW(form.Control(picScreenColor), WM_LBUTTONUP, 0, 0); // ends the loop after one pass
-    PressSampler(WM_LBUTTONDOWN);
-    EXPECT_EQ(Chosen(), title);
-    EXPECT_EQ(StripAt(75), title);
-    EXPECT_EQ(Marker(), ColourModel::kStartMarker);
-}
-
-TEST_F(Picking, EyedropperNestedPressAndOneReleaseEndEveryLoopAndAQuitIsPassedOn) {
-    TintoraWindow& form = Open();
-    const HWND sampler = form.Control(picScreenColor);
-    const COLORREF shown = Shown(kPalette);
-    PointAt(kPalette);
-    ::PostMessageW(sampler, WM_MBUTTONDOWN, MK_RBUTTON | MK_MBUTTON, MAKELPARAM(5, 5));
-    ::PostMessageW(sampler, WM_MBUTTONUP, 0, MAKELPARAM(300, 40));
-    PressSampler(WM_RBUTTONDOWN);
-    EXPECT_EQ(Chosen(), shown);
-    EXPECT_EQ(::GetCapture(), nullptr);
-    EXPECT_EQ(form.Box(picScreenColor).Picture(), form.Box(picMouse).Picture());
-    EXPECT_EQ(form.Model().Chosen(), static_cast<ColourValue>(shown));
-
-    ::PostQuitMessage(7);
-    PressSampler(WM_LBUTTONDOWN);
-    MSG message{};
-    ASSERT_TRUE(::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(message.wParam, 7u);
-    EXPECT_TRUE(::IsWindow(form.Hwnd()));
 }

@@ -1,0 +1,186 @@
+// The eyedropper on the real window, held with a real mouse button (SendInput), so that the
+// program sees the button as the system does: samples while held, a lost mouse or a button found up
+// ends it as a release would, Escape takes it back, and closing while held ends cleanly.
+#include "window_fixture.h"
+
+#include <chrono>
+#include <functional>
+
+using namespace tintora;
+using namespace tintora::testing;
+
+namespace {
+
+// Pumps messages, waiting for input between rounds, until the condition holds or the deadline passes.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpMessages();
+    }
+    return true;
+}
+
+void Button(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// A plain window of one colour, on top of everything, that the pointer can rest on.
+class ColourPatch {
+public:
+    explicit ColourPatch(POINT at) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &ColourPatch::Proc;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"ColourPatch";
+        ::RegisterClassW(&windowClass);
+        hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"ColourPatch", L"",
+                                  WS_POPUP, at.x - 20, at.y - 20, 40, 40, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
+        ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    }
+    ~ColourPatch() { ::DestroyWindow(hwnd_); }
+    void Paint(COLORREF colour) {
+        ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+        ::InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+        if (message != WM_PAINT) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+        PAINTSTRUCT paint{};
+        const HDC dc = ::BeginPaint(hwnd, &paint);
+        const HBRUSH brush =
+            ::CreateSolidBrush(static_cast<COLORREF>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
+        ::FillRect(dc, &paint.rcPaint, brush);
+        ::DeleteObject(brush);
+        ::EndPaint(hwnd, &paint);
+        return 0;
+    }
+    HWND hwnd_ = nullptr;
+};
+
+class HeldEyedropper : public WindowTest {
+protected:
+    HWND Sampler() { return form_->Control(picScreenColor); }
+    bool Held() { return form_->Box(picScreenColor).Picture() == nullptr; }
+    POINT OnScreen(ControlId id, int x, int y) {
+        POINT point{x, y};
+        ::ClientToScreen(form_->Control(id), &point);
+        return point;
+    }
+    // Presses a real left button on the sampler and waits until the window has it.
+    void Hold() {
+        const POINT at = OnScreen(picScreenColor, 5, 5);
+        ::SetCursorPos(at.x, at.y);
+        Button(MOUSEEVENTF_LEFTDOWN);
+        ASSERT_TRUE(WaitFor([&] { return Held(); })) << "the press did not reach the sampler";
+    }
+    void TearDown() override {
+        if (::GetAsyncKeyState(VK_LBUTTON) < 0) Button(MOUSEEVENTF_LEFTUP);
+        WindowTest::TearDown();
+    }
+    POINT Palette(int x, int y) { return OnScreen(picColors, x, y); }
+    COLORREF PaletteShown(int x, int y) {
+        const POINT at = Palette(x, y);
+        POINT client = at;
+        ::ScreenToClient(form_->Hwnd(), &client);
+        return ScreenPixel(form_->Hwnd(), client.x, client.y);
+    }
+};
+
+} // namespace
+
+TEST_F(HeldEyedropper, FollowsThePointerWhileHeldAndTheReleaseKeepsTheLastSample) {
+    Open();
+    const COLORREF first = PaletteShown(30, 30), second = PaletteShown(150, 100);
+    Hold();
+    EXPECT_EQ(::GetCapture(), Sampler());
+    ::SetCursorPos(Palette(30, 30).x, Palette(30, 30).y);
+    EXPECT_TRUE(WaitFor([&] { return Chosen() == first; }));
+    ::SetCursorPos(Palette(150, 100).x, Palette(150, 100).y);
+    EXPECT_TRUE(WaitFor([&] { return Chosen() == second; }));
+    EXPECT_EQ(Marker(), ColourModel::kStartMarker);
+    Button(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(WaitFor([&] { return !Held(); }));
+    EXPECT_EQ(Chosen(), second);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(HeldEyedropper, FollowsAWindowThatChangesColourUnderAStillPointer) {
+    Open();
+    const POINT spot{80, 80}; // off the window
+    ColourPatch patch(spot);
+    patch.Paint(RGB(10, 200, 30));
+    Hold();
+    ::SetCursorPos(spot.x, spot.y);
+    EXPECT_TRUE(WaitFor([&] { return Chosen() == RGB(10, 200, 30); }));
+    patch.Paint(RGB(220, 40, 90));
+    EXPECT_TRUE(WaitFor([&] { return Chosen() == RGB(220, 40, 90); })) << "the frame timer samples again";
+}
+
+TEST_F(HeldEyedropper, ALostMouseEndsSamplingAsAReleaseWould) {
+    Open();
+    Hold();
+    ::SetCursorPos(Palette(30, 30).x, Palette(30, 30).y);
+    const COLORREF taken = PaletteShown(30, 30);
+    ASSERT_TRUE(WaitFor([&] { return Chosen() == taken; }));
+    ::SendMessageW(form_->Hwnd(), WM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(Held()) << "the sampler has its picture back";
+    EXPECT_EQ(::GetCapture(), nullptr);
+    const POINT away{80, 80}; // outside the window, where the held button picks nothing
+    ColourPatch patch(away);
+    patch.Paint(RGB(1, 2, 3));
+    ::SetCursorPos(away.x, away.y);
+    EXPECT_FALSE(WaitFor([&] { return Chosen() != taken; }, 300)) << "nothing is sampled afterwards";
+
+    // Capture taken by another window.
+    Button(MOUSEEVENTF_LEFTUP);
+    Hold();
+    ::SetCapture(form_->Hwnd());
+    EXPECT_FALSE(Held());
+    ::ReleaseCapture();
+}
+
+TEST_F(HeldEyedropper, AButtonFoundUpEndsSampling) {
+    Open();
+    Press(Sampler(), 5, 5); // a press message with no button really held
+    EXPECT_TRUE(Held());
+    EXPECT_TRUE(WaitFor([&] { return !Held(); })) << "the next frame finds the button up";
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(HeldEyedropper, EscapeBringsBackEverythingFromBeforeThePress) {
+    StoreImColor(0x003264C8);
+    TintoraWindow& form = Open();
+    Click(picGradient, 5, 40);
+    PumpMessages();
+    const std::wstring hex = TextOf(form.Control(txtHexa));
+    const COLORREF chosen = Chosen(), base = StripAt(75);
+    const RECT arrow = ClientRectIn(form.Control(imgArrow), form.Hwnd());
+    Hold();
+    ::SetCursorPos(Palette(150, 100).x, Palette(150, 100).y);
+    ASSERT_TRUE(WaitFor([&] { return Chosen() != chosen; }));
+    ::PostMessageW(Sampler(), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(WaitFor([&] { return !Held(); }));
+    EXPECT_EQ(Chosen(), chosen);
+    EXPECT_EQ(StripAt(75), base);
+    EXPECT_EQ(Marker(), 40);
+    EXPECT_EQ(TextOf(form.Control(txtHexa)), hex);
+    EXPECT_EQ(ClientRectIn(form.Control(imgArrow), form.Hwnd()).top, arrow.top);
+    EXPECT_EQ(StoredImColor(), 0x003264C8u) << "nothing is stored";
+}
+
+TEST_F(HeldEyedropper, ClosingWhileHeldEndsCleanly) {
+    TintoraWindow& form = Open();
+    Hold();
+    ::SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(form.Hwnd(), nullptr);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
