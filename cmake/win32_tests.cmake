@@ -35,7 +35,7 @@ function(tintora_win32_test name)
   add_test(NAME ${name} COMMAND ${wine_session} wine $<TARGET_FILE:${name}>)
 endfunction()
 
-tintora_win32_test(win32_window_tests tests/win32/window_test.cpp)
+tintora_win32_test(win32_window_tests tests/win32/window_test.cpp tests/win32/platform_test.cpp)
 tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp tests/common/allocation_counter.cpp)
 target_include_directories(win32_picking_tests PRIVATE tests/common)
 target_link_libraries(win32_picking_tests PRIVATE psapi)

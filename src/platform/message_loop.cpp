@@ -1,26 +1,21 @@
 #include "platform/message_loop.h"
 
+#include "platform/virtual_keys.h"
+
 namespace tintora::platform {
 namespace {
+
+static_assert(kKeyTab == VK_TAB && kKeyEscape == VK_ESCAPE && kKeyAlt == VK_MENU && kKeyPageUp == VK_PRIOR &&
+                  kKeyPageDown == VK_NEXT && kKeyEnd == VK_END && kKeyHome == VK_HOME &&
+                  kKeyLeft == VK_LEFT && kKeyUp == VK_UP && kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN,
+              "the key codes are Windows' own");
 
 // Keys that move the focus or a pick, and Alt: from the first of them on, focus cues show. Dialog
 // navigation on Windows asks for that itself; asking again changes nothing there, and does it
 // where the system leaves it out.
 bool ShowsFocusCues(const MSG& message) {
-    if (message.message == WM_SYSKEYDOWN) return message.wParam == VK_MENU;
-    if (message.message != WM_KEYDOWN) return false;
-    switch (message.wParam) {
-    case VK_TAB:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_HOME:
-    case VK_END:
-    case VK_PRIOR:
-    case VK_NEXT: return true;
-    default: return false;
-    }
+    if (message.message == WM_SYSKEYDOWN) return message.wParam == kKeyAlt;
+    return message.message == WM_KEYDOWN && IsNavigationKey(static_cast<int>(message.wParam));
 }
 
 void Deliver(HWND dialog, MSG& message) {

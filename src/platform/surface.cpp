@@ -3,14 +3,6 @@
 #include "platform/dpi_scale.h"
 
 namespace tintora::platform {
-namespace {
-
-// DIB pixels are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
-constexpr std::uint32_t SwapRedBlue(std::uint32_t value) {
-    return (value & 0x00FF00u) | ((value & 0xFFu) << 16) | ((value >> 16) & 0xFFu);
-}
-
-} // namespace
 
 bool Surface::Create(int width, int height) {
     // A bitmap still selected into its DC cannot be deleted: take the old one apart in order first.
@@ -38,36 +30,23 @@ bool Surface::Create(int width, int height) {
 }
 
 COLORREF Surface::Read(int x, int y) const noexcept {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
     SettleGdi();
-    return SwapRedBlue(bits_[y * width_ + x]);
+    return Pixels().Read(x, y);
 }
 
 void Surface::Write(int x, int y, COLORREF colour) noexcept {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     SettleGdi();
-    bits_[y * width_ + x] = SwapRedBlue(colour);
+    Pixels().Write(x, y, colour);
 }
 
 void Surface::WriteAll(const std::int32_t* colours) noexcept {
     SettleGdi();
-    for (int i = 0; i < width_ * height_; ++i)
-        bits_[i] = SwapRedBlue(static_cast<std::uint32_t>(colours[i]));
+    Pixels().WriteAll(colours);
 }
 
 void Surface::Fill(int left, int top, int right, int bottom, COLORREF colour) noexcept {
-    left = left < 0 ? 0 : left;
-    top = top < 0 ? 0 : top;
-    right = right >= width_ ? width_ - 1 : right;
-    bottom = bottom >= height_ ? height_ - 1 : bottom;
-    if (left > right || top > bottom) return;
     SettleGdi();
-    const std::uint32_t pixel = SwapRedBlue(colour);
-    for (int y = top; y <= bottom; ++y) {
-        std::uint32_t* row = bits_ + y * width_;
-        for (int x = left; x <= right; ++x)
-            row[x] = pixel;
-    }
+    Pixels().Fill(left, top, right, bottom, colour);
 }
 
 void Surface::SettleGdi() const noexcept {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/handles.h"
+#include "platform/pixels.h"
 
 #include <cstdint>
 #include <optional>
@@ -47,6 +48,7 @@ private:
     // GDI may batch drawing into the bitmap; flushed before the next direct access, and only then,
     // since a flush on every access would cost more than a strip's worth of pixels.
     void SettleGdi() const noexcept;
+    PixelView Pixels() const noexcept { return PixelView{bits_, width_, height_}; }
 
     mutable bool gdiDrew_ = false;
     std::uint32_t* bits_ = nullptr;

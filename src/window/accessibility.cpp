@@ -1,6 +1,7 @@
 #include "window/accessibility.h"
 
 #include "model/spoken_texts.h"
+#include "window/spoken_colours.h"
 
 namespace tintora {
 namespace {
@@ -23,11 +24,10 @@ bool SpokenControls::AccessibleText(int controlId, platform::AccessibleField fie
                                     int size) noexcept {
     const auto id = static_cast<ControlId>(controlId);
     if (field == platform::AccessibleField::Name) return Copy(SpokenNameOf(id), text, size);
-    const bool showsChosen = id == picChosenColor || id == picColors || id == picGradient;
-    if (!showsChosen && id != picCurrent) return false;
-    const ColourValue colour = showsChosen ? model_.Chosen() : model_.Current();
+    const std::optional<ColourValue> colour = SpokenColourOf(id, model_);
+    if (!colour) return false;
     const SpokenText spoken =
-        field == platform::AccessibleField::Value ? SpokenValueOf(colour) : SpokenDescriptionOf(colour);
+        field == platform::AccessibleField::Value ? SpokenValueOf(*colour) : SpokenDescriptionOf(*colour);
     return Copy(spoken.data(), text, size);
 }
 

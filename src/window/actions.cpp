@@ -5,25 +5,12 @@
 
 #include "messenger/im_colour.h"
 #include "model/random_colour.h"
+#include "window/keys.h"
 
 #include <optional>
 
 namespace tintora {
 namespace {
-
-std::optional<PickKey> PickKeyOf(int virtualKey) {
-    switch (virtualKey) {
-    case VK_LEFT: return PickKey::Left;
-    case VK_RIGHT: return PickKey::Right;
-    case VK_UP: return PickKey::Up;
-    case VK_DOWN: return PickKey::Down;
-    case VK_HOME: return PickKey::Home;
-    case VK_END: return PickKey::End;
-    case VK_PRIOR: return PickKey::PageUp;
-    case VK_NEXT: return PickKey::PageDown;
-    default: return std::nullopt;
-    }
-}
 
 constexpr int kShiftKey = 1; // in a KeyEvent's shift mask
 
@@ -154,7 +141,7 @@ void TintoraWindow::EndSampling(bool cancel) noexcept {
 // A key on the focused palette or strip, or while the eyedropper is held (the sampler keeps the focus
 // from the press on). Each key is a pick exactly as a mouse press at that place would be.
 bool TintoraWindow::OnKeyDown(platform::PictureBox& box, const platform::KeyEvent& event) {
-    if (event.key == VK_ESCAPE && eyedropper_.Held()) {
+    if (event.key == platform::kKeyEscape && eyedropper_.Held()) {
         EndSampling(true);
         return true;
     }

@@ -1,6 +1,6 @@
 #include "window/controls.h"
 
-#include "window/arrow.h"
+#include "window/geometry.h"
 
 #include <initializer_list>
 #include <utility>
@@ -152,30 +152,22 @@ void ControlSet::SetFont(HWND control, const ControlLayout& layout) noexcept {
         ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
-// Where a control goes at the window's density. The arrow's top edge follows the marker.
 RECT ControlSet::BoundsOf(const ControlLayout& layout, int arrowTop) const noexcept {
-    if (layout.id == imgArrow) {
-        const int left = platform::Scale(kArrowLeft, dpi_);
-        const int top = ArrowTopAt(arrowTop, dpi_);
-        return RECT{left, top, left + platform::FirstPhysical(kArrowWidth, dpi_),
-                    top + platform::FirstPhysical(kArrowHeight, dpi_)};
-    }
-    const platform::Edges edges =
-        platform::ScaleEdges(layout.left, layout.top, layout.width, layout.height, dpi_);
+    const platform::Edges edges = ControlEdges(layout, dpi_, arrowTop);
     return RECT{edges.left, edges.top, edges.right, edges.bottom};
 }
 
 // Labels size themselves to their text and keep their right edge, whatever the font.
 void ControlSet::FitLabel(HWND label, const ControlLayout& layout) noexcept {
-    const RECT bounds = BoundsOf(layout, 0);
+    const platform::Edges edges = ControlEdges(layout, dpi_, 0);
     SIZE extent{};
     {
         const platform::UniqueWindowDc dc = platform::GetWindowDc(label);
         platform::SelectionGuard selection(dc.get(), font_.get());
         ::GetTextExtentPoint32W(dc.get(), layout.text, lstrlenW(layout.text), &extent);
     }
-    const int width = extent.cx > bounds.right - bounds.left ? extent.cx : bounds.right - bounds.left;
-    ::MoveWindow(label, bounds.right - width, bounds.top, width, bounds.bottom - bounds.top, FALSE);
+    const int left = FittedLeft(edges, extent.cx);
+    ::MoveWindow(label, left, edges.top, edges.right - left, edges.bottom - edges.top, FALSE);
 }
 
 } // namespace tintora

@@ -1,29 +1,12 @@
 #include "window/focus_cues.h"
 
+#include "window/palette_cue.h"
+
 namespace tintora {
 namespace {
 
 constexpr std::array<ControlId, 5> kFocusBoxes{picColors, picGradient, picChosenColor, picCurrent,
                                                picScreenColor};
-
-// The pick-position cue: a ring of pixels three out from the picked one, so the pixel itself and
-// its neighbours stay in view.
-constexpr int kCueReach = 3;
-
-template <typename Visit> void ForEachCuePixel(PalettePoint at, Visit visit) {
-    for (int dy = -kCueReach; dy <= kCueReach; ++dy)
-        for (int dx = -kCueReach; dx <= kCueReach; ++dx)
-            if (dx == -kCueReach || dx == kCueReach || dy == -kCueReach || dy == kCueReach) {
-                const int x = at.x + dx, y = at.y + dy;
-                if (x >= 0 && x < kPaletteWidth && y >= 0 && y < kPaletteHeight) visit(x, y);
-            }
-}
-
-// Black on light colours, white on dark ones.
-COLORREF ContrastTo(COLORREF colour) {
-    const int luma = (299 * GetRValue(colour) + 587 * GetGValue(colour) + 114 * GetBValue(colour)) / 1000;
-    return luma >= 128 ? RGB(0, 0, 0) : RGB(255, 255, 255);
-}
 
 // The frame the window draws one pixel outside a borderless box.
 RECT FrameAround(HWND box, HWND parent) {
@@ -80,7 +63,7 @@ void FocusCues::DrawPaletteCue(bool shown, PalettePoint pick) noexcept {
     paletteCueDrawn_ = shown;
     if (shown) {
         paletteCueAt_ = pick;
-        const COLORREF ink = ContrastTo(static_cast<COLORREF>(palette_.At(pick.x, pick.y)));
+        const auto ink = static_cast<COLORREF>(CueInk(palette_.At(pick.x, pick.y)));
         ForEachCuePixel(pick, [&](int x, int y) { box.SetPixel(x, y, ink); });
     }
     box.Invalidate();

@@ -4,6 +4,7 @@
 
 #include "messenger/im_colour.h"
 #include "platform/dpi.h"
+#include "window/geometry.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -131,19 +132,11 @@ void TintoraWindow::OnPaint() noexcept {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
     const HBRUSH frame = ::GetSysColorBrush(COLOR_WINDOWTEXT);
-    for (const FrameLayout& shape : {shpColors, shpGradient}) {
-        // One layout pixel wide, as many screen pixels as that scales to.
-        const platform::Edges out =
-            platform::ScaleEdges(shape.left, shape.top, shape.width, shape.height, Dpi());
-        const platform::Edges in =
-            platform::ScaleEdges(shape.left + 1, shape.top + 1, shape.width - 2, shape.height - 2, Dpi());
-        const RECT sides[] = {{out.left, out.top, out.right, in.top},
-                              {out.left, in.bottom, out.right, out.bottom},
-                              {out.left, in.top, in.left, in.bottom},
-                              {in.right, in.top, out.right, in.bottom}};
-        for (const RECT& side : sides)
-            ::FillRect(dc, &side, frame);
-    }
+    for (const FrameLayout& shape : {shpColors, shpGradient})
+        for (const platform::Edges& side : FrameSides(shape, Dpi())) {
+            const RECT rect{side.left, side.top, side.right, side.bottom};
+            ::FillRect(dc, &rect, frame);
+        }
     focusCues_.Paint(hwnd_, dc);
     ::EndPaint(hwnd_, &paint);
 }

@@ -1,0 +1,40 @@
+// Where each control and each frame goes at a density, in window pixels: layout lengths scale to the
+// nearest pixel, the arrow's top edge follows the marker.
+#pragma once
+
+#include "platform/dpi_scale.h"
+#include "window/arrow.h"
+#include "window/layout.h"
+
+#include <array>
+
+namespace tintora {
+
+constexpr platform::Edges ControlEdges(const ControlLayout& layout, int dpi, int arrowTop) {
+    if (layout.id == imgArrow) {
+        const int left = platform::Scale(kArrowLeft, dpi);
+        const int top = ArrowTopAt(arrowTop, dpi);
+        return platform::Edges{left, top, left + platform::FirstPhysical(kArrowWidth, dpi),
+                               top + platform::FirstPhysical(kArrowHeight, dpi)};
+    }
+    return platform::ScaleEdges(layout.left, layout.top, layout.width, layout.height, dpi);
+}
+
+// A label sized to its text keeps its right edge: where its left edge goes for a text that wide.
+constexpr int FittedLeft(const platform::Edges& edges, int textWidth) {
+    return textWidth > edges.right - edges.left ? edges.right - textWidth : edges.left;
+}
+
+// The four sides of a frame one layout pixel wide (as many window pixels as that scales to): top,
+// bottom, left and right.
+constexpr std::array<platform::Edges, 4> FrameSides(const FrameLayout& shape, int dpi) {
+    const platform::Edges out = platform::ScaleEdges(shape.left, shape.top, shape.width, shape.height, dpi);
+    const platform::Edges in =
+        platform::ScaleEdges(shape.left + 1, shape.top + 1, shape.width - 2, shape.height - 2, dpi);
+    return {platform::Edges{out.left, out.top, out.right, in.top},
+            platform::Edges{out.left, in.bottom, out.right, out.bottom},
+            platform::Edges{out.left, in.top, in.left, in.bottom},
+            platform::Edges{in.right, in.top, out.right, in.bottom}};
+}
+
+} // namespace tintora

@@ -1,0 +1,62 @@
+// Where the window puts its controls, frames, arrow and cues, decided without a window.
+#include "window/geometry.h"
+#include "window/keys.h"
+#include "window/palette_cue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+using namespace tintora;
+
+TEST(Geometry, ControlsScaleByTheirEdgesAndTheArrowsTipStaysBesideTheMarkedRow) {
+    const platform::Edges palette = ControlEdges(LayoutOf(picColors), 144, 0);
+    const platform::Edges strip = ControlEdges(LayoutOf(picGradient), 144, 0);
+    EXPECT_EQ(palette.right + 2, strip.left) << "the strip's frame column sits between them, at 150 % too";
+    EXPECT_EQ((ControlEdges(LayoutOf(cmdRandom), 96, 0).left), 212);
+    // At 96 dpi the arrow's top is four rows above the marked row: its tip points at it.
+    EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(75)).top, 17 + 75 - 4);
+    EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(0)).top, 13);
+    EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(171)).top, 184);
+    // A label wider than its room grows to the left; a narrower one keeps its place.
+    const platform::Edges label{100, 10, 130, 23};
+    EXPECT_EQ(FittedLeft(label, 42), 88);
+    EXPECT_EQ(FittedLeft(label, 12), 100);
+}
+
+TEST(Geometry, AFrameIsOneLayoutPixelWideAllAround) {
+    for (int dpi : {96, 144, 192}) {
+        const auto sides = FrameSides(shpGradient, dpi);
+        const platform::Edges inside = ControlEdges(LayoutOf(picGradient), dpi, 0);
+        EXPECT_EQ(sides[0].bottom, inside.top) << dpi;
+        EXPECT_EQ(sides[1].top, inside.bottom) << dpi;
+        EXPECT_EQ(sides[2].right, inside.left) << dpi;
+        EXPECT_EQ(sides[3].left, inside.right) << dpi;
+        EXPECT_GE(sides[0].bottom - sides[0].top, dpi / 96) << dpi;
+    }
+}
+
+TEST(PaletteCue, ARingAroundThePickOnThePaletteOnlyInAContrastingInk) {
+    std::set<std::pair<int, int>> ring;
+    ForEachCuePixel(PalettePoint{50, 60}, [&](int x, int y) { ring.insert({x, y}); });
+    EXPECT_EQ(ring.size(), 24u);
+    EXPECT_FALSE(ring.count({50, 60})) << "the picked pixel stays in view";
+    EXPECT_TRUE(ring.count({47, 57}) && ring.count({53, 63}) && !ring.count({49, 59}));
+    ring.clear();
+    ForEachCuePixel(PalettePoint{0, 170}, [&](int x, int y) { ring.insert({x, y}); });
+    for (const auto& [x, y] : ring)
+        EXPECT_TRUE(x >= 0 && y < kPaletteHeight) << x << "," << y;
+    EXPECT_EQ(CueInk(kWhite), kBlack);
+    EXPECT_EQ(CueInk(PackRgb(0, 0, 255)), kWhite);
+    EXPECT_EQ(CueInk(PackRgb(0, 255, 0)), kBlack);
+}
+
+TEST(Keys, OnlyTheArrowsPagesHomeAndEndPick) {
+    EXPECT_EQ(PickKeyOf(platform::kKeyPageDown), PickKey::PageDown);
+    EXPECT_EQ(PickKeyOf(platform::kKeyLeft), PickKey::Left);
+    EXPECT_FALSE(PickKeyOf(platform::kKeyTab));
+    EXPECT_FALSE(PickKeyOf('A'));
+    EXPECT_TRUE(platform::IsNavigationKey(platform::kKeyTab));
+    EXPECT_FALSE(platform::IsNavigationKey(platform::kKeyEscape));
+}
