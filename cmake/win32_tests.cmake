@@ -50,6 +50,21 @@ foreach(dpi 144 192)
            COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi ${dpi} wine $<TARGET_FILE:win32_dpi_tests>)
   set_tests_properties(win32_dpi_tests_${dpi} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi}")
 endforeach()
+# Captions and readouts fit their boxes: in a prefix with Wine's own fonts, as on Windows, and in one
+# with only the system's fonts, as a user's own fresh prefix; each at 96, 144 and 192 dpi.
+tintora_win32_test(win32_text_fit_tests tests/win32/text_fit_test.cpp)
+set_tests_properties(win32_text_fit_tests PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=96")
+foreach(fonts wine none)
+  foreach(dpi 96 144 192)
+    set(name win32_text_fit_tests_${fonts}_fonts_${dpi})
+    if(fonts STREQUAL wine AND dpi EQUAL 96)
+      continue() # that is win32_text_fit_tests itself
+    endif()
+    add_test(NAME ${name}
+             COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi ${dpi} wine $<TARGET_FILE:win32_text_fit_tests>)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi};TINTORA_WINE_FONTS=${fonts}")
+  endforeach()
+endforeach()
 # Save once more with the script host's library switched off: the colour must be stored all the same.
 add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_messenger_tests>)
 set_tests_properties(win32_messenger_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")

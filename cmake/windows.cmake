@@ -26,6 +26,7 @@ add_library(tintora_win STATIC
   src/messenger/shell_reg_write.cpp
   src/platform/accessible.cpp
   src/platform/display.cpp
+  src/platform/fitted_font.cpp
   src/platform/dpi.cpp
   src/platform/message_loop.cpp
   src/platform/picture_box.cpp
@@ -34,6 +35,7 @@ add_library(tintora_win STATIC
   src/window/accessibility.cpp
   src/window/actions.cpp
   src/window/colour_view.cpp
+  src/window/control_fonts.cpp
   src/window/controls.cpp
   src/window/eyedropper.cpp
   src/window/focus_cues.cpp

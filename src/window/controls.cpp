@@ -12,40 +12,6 @@ constexpr std::array<ControlId, 7> kPictureBoxIds{picColors,      picGradient, p
                                                   picScreenColor, picMouse,    imgArrow};
 constexpr COLORREF kSwatchStart = RGB(255, 0, 0); // swatches start red; start-up replaces them
 
-constexpr int kFontPixels = 11; // 8.25 points at 96 dpi
-
-// Whether the font mapper gave the face asked for, with characters of about the height asked.
-bool Realised(HFONT font, const wchar_t* face, int height) {
-    const platform::UniqueWindowDc screen = platform::GetWindowDc(nullptr);
-    const platform::SelectionGuard selection(screen.get(), font);
-    wchar_t realised[LF_FACESIZE] = L"";
-    TEXTMETRICW metrics{};
-    ::GetTextFaceW(screen.get(), LF_FACESIZE, realised);
-    ::GetTextMetricsW(screen.get(), &metrics);
-    const int off = metrics.tmHeight - metrics.tmInternalLeading - height;
-    return lstrcmpiW(realised, face) == 0 && off >= -1 && off <= 1;
-}
-
-// MS Sans Serif 8.25 pt. On Windows that face is a bitmap font with a few sizes only; at a density
-// where it has none near the size, its outline twin Microsoft Sans Serif takes its place, and where
-// neither serves, the system's dialog font at the same size.
-platform::UniqueFont MakeFont(bool bold, int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -platform::Scale(kFontPixels, dpi);
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    for (const wchar_t* face : {L"MS Sans Serif", L"Microsoft Sans Serif"}) {
-        lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
-        platform::UniqueFont made(::CreateFontIndirectW(&font));
-        if (Realised(made.get(), face, -font.lfHeight)) return made;
-    }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    lstrcpynW(font.lfFaceName, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
-    return platform::UniqueFont(::CreateFontIndirectW(&font));
-}
-
 } // namespace
 
 std::size_t ControlSet::BoxIndexOf(ControlId id) noexcept {
@@ -57,8 +23,7 @@ std::size_t ControlSet::BoxIndexOf(ControlId id) noexcept {
 bool ControlSet::Create(HWND parent, int dpi, int arrowTop, platform::PictureBoxListener& listener) {
     parent_ = parent;
     dpi_ = dpi;
-    font_ = MakeFont(false, dpi);
-    boldFont_ = MakeFont(true, dpi);
+    fonts_ = ControlFonts::Make(dpi);
     for (const ControlLayout& layout : kControls)
         if (!CreateControl(layout, arrowTop, listener)) return false;
     return true;
@@ -121,8 +86,7 @@ bool ControlSet::CreateControl(const ControlLayout& layout, int arrowTop,
 void ControlSet::Place(int dpi, int arrowTop) {
     dpi_ = dpi;
     // The old fonts go at the end, when no control shows them any more.
-    const platform::UniqueFont oldFont = std::exchange(font_, MakeFont(false, dpi));
-    const platform::UniqueFont oldBoldFont = std::exchange(boldFont_, MakeFont(true, dpi));
+    const ControlFonts oldFonts = std::exchange(fonts_, ControlFonts::Make(dpi));
     for (const ControlLayout& layout : kControls) {
         const RECT bounds = BoundsOf(layout, arrowTop);
         if (layout.kind == ControlKind::PictureBox || layout.kind == ControlKind::Image) {
@@ -144,8 +108,7 @@ void ControlSet::MoveArrow(int arrowTop) noexcept {
 }
 
 void ControlSet::SetFont(HWND control, const ControlLayout& layout) noexcept {
-    ::SendMessageW(control, WM_SETFONT,
-                   reinterpret_cast<WPARAM>((layout.look & kBold) ? boldFont_.get() : font_.get()), FALSE);
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(layout)), FALSE);
     // An outline font would bring margins that MS Sans Serif has not, and three digits would no
     // longer fit a readout.
     if (layout.kind == ControlKind::TextBox)
@@ -163,7 +126,7 @@ void ControlSet::FitLabel(HWND label, const ControlLayout& layout) noexcept {
     SIZE extent{};
     {
         const platform::UniqueWindowDc dc = platform::GetWindowDc(label);
-        platform::SelectionGuard selection(dc.get(), font_.get());
+        platform::SelectionGuard selection(dc.get(), fonts_.For(layout));
         ::GetTextExtentPoint32W(dc.get(), layout.text, lstrlenW(layout.text), &extent);
     }
     const int left = FittedLeft(edges, extent.cx);

@@ -5,6 +5,7 @@
 
 #include "platform/handles.h"
 #include "platform/picture_box.h"
+#include "window/control_fonts.h"
 #include "window/layout.h"
 
 #include <array>
@@ -40,8 +41,7 @@ private:
 
     HWND parent_ = nullptr;
     int dpi_ = platform::kBaseDpi;
-    platform::UniqueFont font_;
-    platform::UniqueFont boldFont_;
+    ControlFonts fonts_;
     std::array<HWND, kControls.size()> controls_{};
     std::array<platform::PictureBox, 7> boxes_; // in the order of kPictureBoxIds
 };

@@ -1,0 +1,165 @@
+// Every caption and readout fits its box in the font the control draws with, whatever fonts the
+// prefix has. CTest runs this program in a prefix with Wine's own fonts (MS Sans Serif among them)
+// and in one with the system's fonts only (TINTORA_WINE_FONTS=none), each at 96, 144 and 192 dpi
+// (TINTORA_TEST_DPI).
+#include "window_fixture.h"
+
+#include "platform/dpi_scale.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace tintora;
+using namespace tintora::testing;
+using platform::Scale;
+
+namespace {
+
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool SystemHas(const wchar_t* face) {
+    const platform::UniqueWindowDc screen = platform::GetWindowDc(nullptr);
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    ::EnumFontFamiliesExW(screen.get(), &wanted, &NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+// Every text a readout can show: the numbers 0..240 or 0..255, or six hex digits. Text widths add up
+// glyph by glyph, so six of each hex digit cover every hex text.
+std::vector<std::wstring> TextsShown(ControlId id) {
+    std::vector<std::wstring> texts;
+    if (id == txtHexa) {
+        for (wchar_t digit : std::wstring(L"0123456789ABCDEF"))
+            texts.push_back(std::wstring(6, digit));
+        return texts;
+    }
+    for (int value = 0; value <= (id <= txtLum ? 240 : 255); ++value)
+        texts.push_back(std::to_wstring(value));
+    return texts;
+}
+
+class TextFit : public WindowTest {
+protected:
+    void SetUp() override {
+        const char* dpi = std::getenv("TINTORA_TEST_DPI");
+        dpi_ = dpi != nullptr ? std::atoi(dpi) : 96;
+        const char* fonts = std::getenv("TINTORA_WINE_FONTS");
+        fontless_ = fonts != nullptr && std::string(fonts) == "none";
+        Open();
+        ASSERT_EQ(form_->Dpi(), dpi_) << "the prefix's density did not reach the window";
+    }
+    int dpi_ = 96;
+    bool fontless_ = false;
+};
+
+// A control's own font, selected into its own device context.
+class ControlDc {
+public:
+    explicit ControlDc(HWND control)
+        : dc_(platform::GetWindowDc(control))
+        , selection_(dc_.get(), reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0))) {}
+    HDC get() const { return dc_.get(); }
+    TEXTMETRICW Metrics() const {
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc_.get(), &metrics);
+        return metrics;
+    }
+    std::wstring Face() const {
+        wchar_t face[LF_FACESIZE] = L"";
+        ::GetTextFaceW(dc_.get(), LF_FACESIZE, face);
+        return face;
+    }
+
+private:
+    platform::UniqueWindowDc dc_;
+    platform::SelectionGuard selection_;
+};
+
+} // namespace
+
+TEST_F(TextFit, EveryCaptionAndReadoutFitsItsBoxInItsOwnFont) {
+    for (const ControlLayout& layout : kControls) {
+        if (layout.look & kHidden) continue;
+        if (layout.kind != ControlKind::Label && layout.kind != ControlKind::TextBox &&
+            layout.kind != ControlKind::Button)
+            continue;
+        const HWND control = form_->Control(layout.id);
+        ASSERT_NE(::SendMessageW(control, WM_GETFONT, 0, 0), 0) << layout.id;
+        const ControlDc dc(control);
+        const TEXTMETRICW metrics = dc.Metrics();
+        RECT client{};
+        ::GetClientRect(control, &client);
+        const std::wstring face = dc.Face();
+        // The characters' height within the box (the internal leading is room for accents).
+        EXPECT_LE(metrics.tmHeight - metrics.tmInternalLeading, client.bottom) << layout.id;
+        switch (layout.kind) {
+        case ControlKind::TextBox: {
+            const LRESULT margins = ::SendMessageW(control, EM_GETMARGINS, 0, 0);
+            const int room = client.right - LOWORD(margins) - HIWORD(margins);
+            std::wstring widest;
+            int widestWidth = 0;
+            for (const std::wstring& text : TextsShown(layout.id)) {
+                SIZE extent{};
+                ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+                if (extent.cx > widestWidth) widest = text, widestWidth = extent.cx;
+            }
+            EXPECT_LE(widestWidth, room)
+                << layout.id << " cannot show " << std::string(widest.begin(), widest.end()) << " whole in "
+                << std::string(face.begin(), face.end()) << " "
+                << metrics.tmHeight - metrics.tmInternalLeading << " px";
+            break;
+        }
+        case ControlKind::Label: {
+            const LONG style = ::GetWindowLongW(control, GWL_STYLE);
+            const UINT format = DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0) |
+                                ((style & SS_TYPEMASK) == SS_CENTER  ? DT_CENTER
+                                 : (style & SS_TYPEMASK) == SS_RIGHT ? DT_RIGHT
+                                                                     : 0);
+            RECT rect = client;
+            ::DrawTextW(dc.get(), layout.text, -1, &rect, format | DT_CALCRECT);
+            EXPECT_LE(rect.right - rect.left, client.right) << layout.id << " is cut off";
+            EXPECT_LE(rect.bottom - rect.top, metrics.tmHeight) << layout.id << " wraps to a second line";
+            // A label that grew to its text stays clear of the strip's arrow.
+            if (layout.look & kRightAligned) {
+                EXPECT_GE(ClientRectIn(control, form_->Hwnd()).left, Scale(kArrowLeft + kArrowWidth, dpi_))
+                    << layout.id;
+            }
+            break;
+        }
+        default: { // a push button: its text inside the edge and the focus rectangle
+            RECT rect = client;
+            ::DrawTextW(dc.get(), layout.text, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+            EXPECT_LE(rect.right - rect.left, client.right - 2 * (::GetSystemMetrics(SM_CXEDGE) + 1))
+                << layout.id;
+            break;
+        }
+        }
+    }
+}
+
+// Where the system has MS Sans Serif the window keeps it at 8.25 points, bold on Save. The hex
+// readout may take another face: six of MS Sans Serif's widest hex digits are wider than its box.
+TEST_F(TextFit, MsSansSerifWhereTheSystemHasIt) {
+    ASSERT_EQ(SystemHas(L"MS Sans Serif"), !fontless_) << "the prefix does not have the fonts it should";
+    if (fontless_) GTEST_SKIP() << "no MS Sans Serif in this prefix";
+    for (const ControlLayout& layout : kControls) {
+        if (layout.kind != ControlKind::Label && layout.kind != ControlKind::TextBox &&
+            layout.kind != ControlKind::Button)
+            continue;
+        LOGFONTW font{};
+        const HWND control = form_->Control(layout.id);
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -Scale(11, dpi_)) << layout.id;
+        EXPECT_EQ(font.lfWeight, (layout.look & kBold) ? FW_BOLD : FW_NORMAL) << layout.id;
+        if (dpi_ == 96 && layout.id != txtHexa) {
+            EXPECT_EQ(ControlDc(control).Face(), L"MS Sans Serif") << layout.id;
+        }
+    }
+}
