@@ -73,26 +73,27 @@ class Tintora:
             run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
                 "/d", str(self.dpi), "/f")
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        found = wait_for(lambda: run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split(),
-                         until=bool, timeout=30, what="Tintora's window")
-        # Shown once the palette is painted: the last screen pixel of its first pixel, pure red.
+        # Entered once the palette is painted: the last screen pixel of its first pixel is pure red.
         corner = scale(9, self.dpi) + scale(1, self.dpi) - 1, scale(17, self.dpi) + scale(1, self.dpi) - 1
-
-        def painted():
-            self.locate(found[0])
-            return self.pixel(*corner)
-        wait_for(painted, (255, 0, 0), what="the palette's top-left pixel")
+        wait_for(lambda: self.locate() and self.pixel(*corner), (255, 0, 0), timeout=30,
+                 what="the palette's top-left pixel (None: no window on the screen)")
         return self
 
-    def locate(self, window):
-        """Finds the client area on the screen: the frame is as wide left, right and below it; the
-        caption takes the rest. Read while waiting, in case the window is still being placed."""
-        geometry = run("xdotool", "getwindowgeometry", window).stdout
-        left, top = map(int, re.search(r"Position: (-?\d+),(-?\d+)", geometry).groups())
-        width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
+    def locate(self):
+        """Finds the client area on the screen, or None while the window is not wholly on it. The frame is
+        as wide left, right and below the client area; the caption takes the rest."""
+        found = run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split()
+        geometry = run("xdotool", "getwindowgeometry", found[0], check=False).stdout if found else ""
+        position = re.search(r"Position: (-?\d+),(-?\d+)", geometry)
+        size = re.search(r"Geometry: (\d+)x(\d+)", geometry)
+        if not (position and size):
+            return None
+        (left, top), (width, height) = map(int, position.groups()), map(int, size.groups())
         border = (width - scale(290, self.dpi)) // 2
         self.origin = (left + border, top + height - scale(275, self.dpi) - border)
-        return self.origin
+        screen = self.x.screen()
+        return self.origin if (0 <= left and left + width <= screen.width_in_pixels and 0 <= top
+                               and top + height <= screen.height_in_pixels) else None
 
     def __exit__(self, *exc):
         self.process.kill()  # nothing, when it has ended
