@@ -38,6 +38,20 @@ def reg_get():
     return tuple(int(match.group(1), 16) >> shift & 0xFF for shift in (0, 8, 16)) if match else None
 
 
+def wait_for(read, expected=None, until=None, timeout=10, what="the expected state"):
+    """Reads read() again and again until its value equals expected (or until(value) holds) and returns
+    that value; after timeout seconds fails, showing the last value read. Every action is followed
+    by such a wait for what it shows: the machine may be busy, and no fixed pause fits every load."""
+    matches = until if until is not None else (lambda value: value == expected)
+    deadline = time.monotonic() + timeout
+    while not matches(value := read()):
+        if time.monotonic() > deadline:
+            wanted = "" if until is not None else ", expected %r" % (expected,)
+            raise AssertionError("%s: %r after %s s%s" % (what, value, timeout, wanted))
+        time.sleep(0.02)  # between reads, so a busy machine is not made busier
+    return value
+
+
 def user_registry():
     """The prefix's user registry as lines, without the timestamps Wine writes on every save."""
     run("wineserver", "-w", check=False)
@@ -47,8 +61,9 @@ def user_registry():
 
 
 class Tintora:
-    """One running Tintora: `with Tintora() as app:`. With dpi, the prefix's density is set before the
-    program starts, and client points are screen pixels."""
+    """One running Tintora: `with Tintora() as app:`, entered once the window is painted. With dpi, the
+    prefix's density is set before the program starts, and client points are screen pixels. Actions
+    return at once: wait for what they show."""
 
     def __init__(self, dpi=96):
         self.dpi, self.x = dpi, xdisplay.Display()
@@ -58,19 +73,27 @@ class Tintora:
             run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
                 "/d", str(self.dpi), "/f")
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 30
-        while not (found := run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split()):
-            if time.time() > deadline:
-                raise AssertionError("Tintora's window did not appear")
-            time.sleep(0.05)
-        time.sleep(0.4)
-        # The frame is as wide left, right and below the client area; the caption takes the rest.
-        geometry = run("xdotool", "getwindowgeometry", found[0]).stdout
-        left, top = map(int, re.search(r"Position: (-?\d+),(-?\d+)", geometry).groups())
-        width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
+        # Entered once the palette is painted: the last screen pixel of its first pixel is pure red.
+        corner = scale(9, self.dpi) + scale(1, self.dpi) - 1, scale(17, self.dpi) + scale(1, self.dpi) - 1
+        wait_for(lambda: self.locate() and self.pixel(*corner), (255, 0, 0), timeout=30,
+                 what="the palette's top-left pixel (None: no window on the screen)")
+        return self
+
+    def locate(self):
+        """Finds the client area on the screen, or None while the window is not wholly on it. The frame is
+        as wide left, right and below the client area; the caption takes the rest."""
+        found = run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split()
+        geometry = run("xdotool", "getwindowgeometry", found[0], check=False).stdout if found else ""
+        position = re.search(r"Position: (-?\d+),(-?\d+)", geometry)
+        size = re.search(r"Geometry: (\d+)x(\d+)", geometry)
+        if not (position and size):
+            return None
+        (left, top), (width, height) = map(int, position.groups()), map(int, size.groups())
         border = (width - scale(290, self.dpi)) // 2
         self.origin = (left + border, top + height - scale(275, self.dpi) - border)
-        return self
+        screen = self.x.screen()
+        return self.origin if (0 <= left and left + width <= screen.width_in_pixels and 0 <= top
+                               and top + height <= screen.height_in_pixels) else None
 
     def __exit__(self, *exc):
         self.process.kill()  # nothing, when it has ended
@@ -89,7 +112,6 @@ class Tintora:
     def click(self, x, y):
         self.move(x, y)
         run("xdotool", "click", "1")
-        time.sleep(0.2)
 
     def press(self, x, y):
         self.move(x, y)
@@ -97,13 +119,21 @@ class Tintora:
 
     def release(self):
         run("xdotool", "mouseup", "1")
-        time.sleep(0.3)
 
     def key(self, *keys):
         # Keys go to where the pointer is: keep it over the window, on a spot that does nothing.
         self.move(scale(150, self.dpi), scale(262, self.dpi))
         run("xdotool", "key", *keys)
-        time.sleep(0.3)
+
+    def shows(self, point, expected, what="the pixel"):
+        """Waits for a client point to show the colour expected, and returns it."""
+        return wait_for(lambda: self.pixel(*point), expected, what="%s at %s" % (what, point))
+
+    def settle(self):
+        """Waits until the program has answered a probe: for an action that must change nothing, so has
+        nothing to wait for. Its window answers from its message loop, which takes in the pointer and
+        keys sent before the probe long before the probe (a whole program) gets to ask."""
+        self.heard(1026)
 
     def heard(self, *controls):
         """What a screen reader hears from each control, by id: name, value and description, in turn."""

@@ -14,18 +14,19 @@ class Keyboard(unittest.TestCase):
             self.assertEqual(app.heard(1003), [  # the New swatch
                 "New colour", "C86400", "hue 20, saturation 240, luminance 95, red 200, green 100, blue 0"])
 
-            app.key("Right", "Right", "shift+Down", "shift+Down", "Down")  # the palette has the focus
             picked = app.pixel(9 + 2, 17 + 21)
-            self.assertEqual(app.pixel(*NEW), picked, "the palette pixel at (2, 21)")
+            app.key("Right", "Right", "shift+Down", "shift+Down", "Down")  # the palette has the focus
+            app.shows(NEW, picked, "the palette pixel at (2, 21)")
+            app.shows((190, 17 + 77), picked, "the strip's base band")  # before a row of it is read
+            row_86 = app.pixel(190, 17 + 86)
             app.key("Tab", "Next", "Next", "Down")
-            chosen = app.pixel(*NEW)
-            self.assertEqual(chosen, app.pixel(190, 17 + 86), "row 86: two bands and a row down")
+            chosen = app.shows(NEW, row_86, "row 86: two bands and a row down")
             self.assertNotEqual(chosen, picked)
-            self.assertEqual(app.heard(1002)[1], harness.hex_text(chosen))
+            harness.wait_for(lambda: app.heard(1002)[1], harness.hex_text(chosen), what="the strip's value")
             app.key("alt+s")
-            self.assertEqual(harness.reg_get(), chosen)
-            self.assertEqual(app.pixel(*CURRENT), chosen)
-            self.assertEqual(app.heard(1017)[1], harness.hex_text(chosen))
+            harness.wait_for(harness.reg_get, chosen, what="IM Color after Alt+S")
+            app.shows(CURRENT, chosen, "Current after Alt+S")
+            harness.wait_for(lambda: app.heard(1017)[1], harness.hex_text(chosen), what="Current's value")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,4 @@
 """A drag over the palette, out of the window and back, then along the strip and past its end."""
-import time
 import unittest
 
 import harness
@@ -21,29 +20,33 @@ class Picking(unittest.TestCase):
             first, second = app.pixel(*palette(30, 150)), app.pixel(*palette(140, 20))
             app.press(*palette(5, 160))
             app.move(*palette(30, 150))
-            time.sleep(0.4)
-            self.assertEqual(app.pixel(*NEW), first)
-            self.assertEqual(app.pixel(*strip(77)), first, "the strip is drawn from the colour picked")
+            app.shows(NEW, first, "New")
+            app.shows(strip(77), first, "the strip is drawn from the colour picked")
             for point in [(2, 100), (-40, -30)]:  # out of the palette, out of the window even
                 app.move(*point)
-                time.sleep(0.2)
+                app.settle()
                 self.assertEqual(app.pixel(*NEW), first, point)
             app.move(*palette(140, 20))
             app.release()
-            self.assertEqual(app.pixel(*NEW), second, "picking resumes on the way back")
+            app.shows(NEW, second, "picking resumes on the way back")
             self.assertEqual(app.texts()[6], harness.hex_text(second))
-            self.assertEqual(app.pixel(200, 17 + 75), (0, 0, 0), "the arrow's tip stays beside row 75")
+            app.shows((200, 17 + 75), (0, 0, 0), "the arrow's tip stays beside row 75")
 
-            row_100 = app.pixel(*strip(100))
+            app.shows(strip(77), second, "the strip's base band")  # before its rows are read
+            rows = {row: app.pixel(*strip(row)) for row in (20, 60, 100)}
             app.press(*strip(20))
-            for row in (60, 100, 171 + 40):
+            app.shows(NEW, rows[20], "New at row 20")
+            for row in (60, 100):  # each move is seen before the next
                 app.move(*strip(row))
-                time.sleep(0.3)  # each move is seen before the next
+                app.shows(NEW, rows[row], "New at row %d" % row)
+            app.move(*strip(171 + 40))
+            app.shows((200, 17 + 171), (0, 0, 0), "the arrow holds one row below the strip")
             app.release()
-            self.assertEqual(app.pixel(200, 17 + 171), (0, 0, 0), "the arrow holds one row below the strip")
+            app.settle()  # the release changes nothing
             self.assertNotEqual(app.pixel(200, 17 + 75), (0, 0, 0))
-            self.assertEqual(app.pixel(*NEW), row_100, "the last row picked")
-            self.assertEqual(app.texts()[3:], [str(c) for c in row_100] + [harness.hex_text(row_100)])
+            self.assertEqual(app.pixel(200, 17 + 171), (0, 0, 0), "the arrow holds one row below the strip")
+            self.assertEqual(app.pixel(*NEW), rows[100], "the last row picked")
+            self.assertEqual(app.texts()[3:], [str(c) for c in rows[100]] + [harness.hex_text(rows[100])])
 
 
 if __name__ == "__main__":

@@ -1,5 +1,4 @@
 """The eyedropper dragged onto another window takes its colour live; closing while held ends the program."""
-import time
 import unittest
 
 import harness
@@ -18,30 +17,31 @@ class Sampler(unittest.TestCase):
         patch.sync()
         harness.reg_set(0x00808080)
         with Tintora() as app:
+            row_20 = app.pixel(190, 17 + 20)
             app.click(190, 17 + 20)  # the marker moves up the strip first
+            app.shows(NEW, row_20, "New at row 20")
             app.press(*SAMPLER)
             harness.run("xdotool", "mousemove", "110", "350")
-            deadline = time.time() + 5  # the screen shows a sample after the program's next pass
-            while app.pixel(*NEW) != (18, 200, 90) and time.time() < deadline:
-                time.sleep(0.05)
-            self.assertEqual(app.pixel(*NEW), (18, 200, 90), "New follows while the button is held")
+            app.shows(NEW, (18, 200, 90), "New follows while the button is held")
             app.release()
-            self.assertEqual(app.pixel(190, 17 + 77), (18, 200, 90), "the strip's base band")
-            self.assertEqual(app.pixel(200, 17 + 75), (0, 0, 0), "the arrow is back at the base colour")
+            app.shows((190, 17 + 77), (18, 200, 90), "the strip's base band")
+            app.shows((200, 17 + 75), (0, 0, 0), "the arrow is back at the base colour")
             self.assertEqual(app.texts(), ["96", "200", "103", "18", "200", "90", "12C85A"])
             app.move(9 + 60, 17 + 60)  # the release ended sampling
-            time.sleep(0.3)
+            app.settle()  # a sample there would show; none must
             self.assertEqual(app.pixel(*NEW), (18, 200, 90))
         patch.close()
 
     def test_closing_while_the_button_is_held_ends_the_program(self):
         for close in ("alt+F4", "alt+x"):
             with self.subTest(close=close), Tintora() as app:
+                picture = app.pixel(*SAMPLER)
                 app.press(*SAMPLER)
                 app.move(150, 262)
-                time.sleep(0.3)
+                harness.wait_for(lambda: app.pixel(*SAMPLER), until=lambda shown: shown != picture,
+                                 what="the sampler while the eyedropper is out")
                 harness.run("xdotool", "key", close)
-                self.assertEqual(app.process.wait(2), 0)
+                self.assertEqual(app.process.wait(10), 0)
                 app.release()
 
 

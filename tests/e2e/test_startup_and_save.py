@@ -11,32 +11,36 @@ class StartUpAndSave(unittest.TestCase):
         harness.reg_set(0x003264C8)  # red 200, green 100, blue 50
         before = harness.user_registry()
         with Tintora() as app:
-            self.assertEqual(app.pixel(*CURRENT), (200, 100, 50))
-            self.assertEqual(app.pixel(*NEW), (200, 100, 50))
-            self.assertEqual(app.pixel(190, 17), (255, 255, 255), "the strip's top band")
-            self.assertEqual(app.pixel(200, 17 + 75), (0, 0, 0), "the arrow's tip beside row 75")
-            self.assertEqual(app.pixel(9, 17 + 170), (140, 115, 115), "the palette's bottom-left pixel")
+            app.shows(CURRENT, (200, 100, 50), "Current")
+            app.shows(NEW, (200, 100, 50), "New")
+            app.shows((190, 17), (255, 255, 255), "the strip's top band")
+            app.shows((200, 17 + 75), (0, 0, 0), "the arrow's tip beside row 75")
+            app.shows((9, 17 + 170), (140, 115, 115), "the palette's bottom-left pixel")
             self.assertEqual(app.texts(), ["13", "144", "118", "200", "100", "50", "C86432"])
 
+            new = app.pixel(9 + 60, 17 + 40)
             app.click(9 + 60, 17 + 40)  # a palette pick
-            new = app.pixel(*NEW)
+            app.shows(NEW, new, "New after a palette pick")
+            app.shows((190, 17 + 77), new, "the strip's base band")  # before a row of it is read
             app.click(*SAVE)
-            self.assertEqual(harness.reg_get(), new)
-            self.assertEqual(app.pixel(*CURRENT), new)
+            harness.wait_for(harness.reg_get, new, what="IM Color after Save")
+            app.shows(CURRENT, new, "Current after Save")
+            darker = app.pixel(190, 17 + 130)
             app.click(190, 17 + 130)  # a darker row of the same strip
-            darker = app.pixel(*NEW)
+            app.shows(NEW, darker, "New after a strip pick")
             self.assertNotEqual(darker, new)
             app.key("alt+s")
-            self.assertEqual(harness.reg_get(), darker)
-            self.assertEqual(app.pixel(*CURRENT), darker)
+            harness.wait_for(harness.reg_get, darker, what="IM Color after Alt+S")
+            app.shows(CURRENT, darker, "Current after Alt+S")
 
             app.key("alt+r")
-            random = app.pixel(*NEW)
+            random = harness.wait_for(lambda: app.pixel(*NEW), until=lambda colour: colour != darker,
+                                      what="New after Alt+R")
             self.assertNotIn(0, random, "a random colour has no channel of 0")
-            self.assertEqual(app.pixel(190, 17 + 77), random, "the base band is the new colour")
+            app.shows((190, 17 + 77), random, "the base band is the new colour")
             self.assertEqual(app.pixel(*CURRENT), darker)
             app.key("alt+x")
-            self.assertEqual(app.process.wait(5), 0)
+            self.assertEqual(app.process.wait(10), 0)
         after = harness.user_registry()
         self.assertEqual([line for line in before if line not in after], ['"IM Color"=dword:003264c8'])
         self.assertEqual([line for line in after if line not in before],
