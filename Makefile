@@ -10,32 +10,37 @@ setup:
 	@scripts/setup-debian
 
 native: setup
-	@cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@scripts/quietly "Configuring the native build (cmake)" \
+	  cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	@cmake --build $(BUILD)/native -j $(JOBS)
 
 windows: setup
-	@cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DTINTORA_32BIT_EXE=$(abspath $(BUILD)/i686/tintora.exe) >/dev/null
+	@scripts/quietly "Configuring the 64-bit Windows build (cmake)" \
+	  cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DTINTORA_32BIT_EXE=$(abspath $(BUILD)/i686/tintora.exe)
 	@cmake --build $(BUILD)/win64 -j $(JOBS)
 	@cp $(BUILD)/win64/tintora.exe $(BUILD)/tintora.exe
 
 windows32: setup
-	@cmake -S . -B $(BUILD)/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTINTORA_ARCH=i686 >/dev/null
-	@cmake --build $(BUILD)/i686 -j $(JOBS) --target tintora
+	@scripts/quietly "Configuring the 32-bit Windows build (cmake)" \
+	  cmake -S . -B $(BUILD)/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTINTORA_ARCH=i686
+	@cmake --build $(BUILD)/i686 -j $(JOBS) --target tintora win32_hsl_every_colour_test
 
 build: native windows32 windows
 
 test: build
 	@scripts/wine-template $(BUILD)/wine-template
+	@scripts/wine-template --no-wine-fonts $(BUILD)/wine-template-nofonts
 	@cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS)
-	@cd $(BUILD)/win64 && ctest --output-on-failure -j $(JOBS)
+	@scripts/windows-tests $(BUILD) $(JOBS)
 
 run: windows
 	@scripts/run-tintora $(BUILD)/tintora.exe
 
 # Benchmarks measure an optimised build without the sanitizers the tests run under.
 bench: build
-	@cmake -S . -B $(BUILD)/native-bench -DCMAKE_BUILD_TYPE=Release -DTINTORA_SANITIZE=OFF >/dev/null
+	@scripts/quietly "Configuring the benchmark build (cmake)" \
+	  cmake -S . -B $(BUILD)/native-bench -DCMAKE_BUILD_TYPE=Release -DTINTORA_SANITIZE=OFF
 	@cmake --build $(BUILD)/native-bench -j $(JOBS) --target tintora_bench
 	@scripts/bench
 

@@ -11,6 +11,7 @@ find_package(GTest REQUIRED)
 enable_testing()
 add_executable(tintora_unit_tests
   tests/colour/colour_test.cpp
+  tests/colour/hsl_every_colour_test.cpp
   tests/common/allocation_counter.cpp
   tests/messenger/key_path_test.cpp
   tests/model/colour_model_test.cpp

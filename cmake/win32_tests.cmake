@@ -71,6 +71,20 @@ set_tests_properties(win32_messenger_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=
 set_tests_properties(win32_save_without_script_host_tests PROPERTIES ENVIRONMENT
   "GTEST_FILTER=ScriptHostOff.*;WINEDLLOVERRIDES=wshom.ocx=d")
 
+# Every colour's HSL, on this build's processor (the 32-bit build runs it too).
+add_executable(win32_hsl_every_colour_test tests/colour/hsl_every_colour_test.cpp)
+target_link_libraries(win32_hsl_every_colour_test PRIVATE tintora_core gtest_main)
+if(NOT MSVC)
+  target_link_options(win32_hsl_every_colour_test PRIVATE -static)
+endif()
+add_test(NAME win32_hsl_every_colour_test COMMAND ${wine_session} wine $<TARGET_FILE:win32_hsl_every_colour_test>)
+# Label colour: what the 32-bit build runs; wine32: a 32-bit program under Wine.
+set(colour_labels colour)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  list(APPEND colour_labels wine32)
+endif()
+set_tests_properties(win32_hsl_every_colour_test PROPERTIES LABELS "${colour_labels}")
+
 # End-to-end: the real program under real X input, with a probe that reads its readouts.
 add_executable(tintora_probe tests/e2e/probe.cpp)
 target_compile_definitions(tintora_probe PRIVATE UNICODE _UNICODE)
@@ -86,6 +100,7 @@ foreach(script ${e2e_tests})
   add_test(NAME e2e_${stem} COMMAND ${wine_session} /usr/bin/python3 ${script} $<TARGET_FILE:tintora> $<TARGET_FILE:tintora_probe>)
   if(TINTORA_32BIT_EXE)
     add_test(NAME e2e_${stem}_32bit COMMAND ${wine_session} /usr/bin/python3 ${script} ${TINTORA_32BIT_EXE} $<TARGET_FILE:tintora_probe>)
+    set_tests_properties(e2e_${stem}_32bit PROPERTIES LABELS wine32)
   endif()
 endforeach()
 
