@@ -16,6 +16,9 @@ if(NOT MSVC)
 endif()
 
 tintora_wine_bench(wine_bench_picking bench/wine_pick_bench.cpp)
+if(NOT MSVC)
+  target_link_options(wine_bench_picking PRIVATE -municode)
+endif()
 
 add_executable(wine_bench_sampler bench/wine_sampler_bench.cpp)
 target_compile_definitions(wine_bench_sampler PRIVATE UNICODE _UNICODE)

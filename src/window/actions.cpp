@@ -17,7 +17,7 @@ constexpr int kShiftKey = 1; // in a KeyEvent's shift mask
 } // namespace
 
 void TintoraWindow::Render() noexcept {
-    view_.Show(model_);
+    view_.Changed();
     focusCues_.Refresh(hwnd_, model_.PalettePick());
 }
 
@@ -121,9 +121,10 @@ void TintoraWindow::Sample(bool checkButtons) noexcept {
     }
 }
 
-// Once a display frame while the eyedropper is held.
+// Once a display frame: the held eyedropper samples, and the window shows what changed.
 void TintoraWindow::OnTimer(WPARAM id) noexcept {
     if (id == Eyedropper::kFrameTimer && eyedropper_.Held()) Sample(true);
+    if (id == kFrameTimer) view_.OnFrame();
 }
 
 // Released, the mouse taken away, or Escape (cancel), which brings back everything from before the

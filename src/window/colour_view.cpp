@@ -1,5 +1,6 @@
 #include "window/colour_view.h"
 
+#include "platform/display.h"
 #include "window/arrow.h"
 
 #include <commctrl.h>
@@ -13,9 +14,14 @@ constexpr UINT_PTR kSubclassId = 1;
 
 } // namespace
 
-bool ColourView::Attach(HWND window, UINT presentMessage) noexcept {
+// A frame timer that keeps ticking while changes come costs nothing per change; it stops after two
+// quiet frames, so a window left alone wakes up for nothing.
+constexpr int kQuietFramesBeforeStopping = 2;
+
+bool ColourView::Attach(HWND window, UINT_PTR frameTimer) noexcept {
     window_ = window;
-    presentMessage_ = presentMessage;
+    frameTimer_ = frameTimer;
+    frameMilliseconds_ = static_cast<UINT>(1000 / platform::RefreshRate());
     for (ControlId id : kReadoutBoxes)
         if (!::SetWindowSubclass(controls_.Control(id), &ColourView::ReadoutProc, kSubclassId,
                                  reinterpret_cast<DWORD_PTR>(this)))
@@ -28,13 +34,31 @@ bool ColourView::Attach(HWND window, UINT presentMessage) noexcept {
 LRESULT CALLBACK ColourView::ReadoutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR view) noexcept {
     auto* self = reinterpret_cast<ColourView*>(view);
-    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && self->presentRequested_) self->Present();
+    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && self->changed_) self->Present();
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(box, &ColourView::ReadoutProc, kSubclassId);
     return ::DefSubclassProc(box, message, wParam, lParam);
 }
 
-void ColourView::Show(const ColourModel& model) noexcept {
-    const BandColours& bands = model.Bands();
+void ColourView::Changed() noexcept {
+    changed_ = true;
+    quietFrames_ = 0;
+    if (ticking_ || window_ == nullptr) return;
+    ticking_ = ::SetTimer(window_, frameTimer_, frameMilliseconds_, nullptr) != 0;
+    if (!ticking_) Present(); // no timer to be had: show it now rather than never
+}
+
+void ColourView::OnFrame() noexcept {
+    if (changed_) {
+        Present();
+    } else if (++quietFrames_ >= kQuietFramesBeforeStopping) {
+        ::KillTimer(window_, frameTimer_);
+        ticking_ = false;
+    }
+}
+
+void ColourView::Present() noexcept {
+    changed_ = false;
+    const BandColours& bands = model_.Bands();
     // Painting the same bands again would change no pixel: a drag within one palette colour leaves
     // the strip alone.
     if (!stripPainted_ || bands != shownBands_) {
@@ -45,32 +69,23 @@ void ColourView::Show(const ColourModel& model) noexcept {
         shownBands_ = bands;
         stripPainted_ = true;
     }
-    controls_.Box(picChosenColor).SetBackColor(static_cast<COLORREF>(model.Chosen()));
-    controls_.Box(picCurrent).SetBackColor(static_cast<COLORREF>(model.Current()));
-    arrowTop_ = ArrowTopFor(model.MarkerPos());
-    texts_ = MakeReadoutTexts(model.Chosen());
-    if (arrowTop_ != shownArrowTop_ || texts_ != shownTexts_) RequestPresent();
-}
-
-// A message to the window itself: it is handled after the messages already waiting, so a burst of
-// moves costs one present, and before the window next paints or waits.
-void ColourView::RequestPresent() noexcept {
-    if (presentRequested_) return;
-    presentRequested_ = window_ != nullptr && ::PostMessageW(window_, presentMessage_, 0, 0) != FALSE;
-    if (!presentRequested_) Present();
-}
-
-void ColourView::Present() noexcept {
-    presentRequested_ = false;
-    if (arrowTop_ != shownArrowTop_) {
-        shownArrowTop_ = arrowTop_;
-        controls_.MoveArrow(arrowTop_);
+    controls_.Box(picChosenColor).SetBackColor(static_cast<COLORREF>(model_.Chosen()));
+    controls_.Box(picCurrent).SetBackColor(static_cast<COLORREF>(model_.Current()));
+    // The arrow is drawn by the window: a move repaints the two small places it leaves and takes,
+    // which costs far less than moving a window of its own.
+    if (const int arrowTop = ArrowTopFor(model_.MarkerPos()); arrowTop != shownArrowTop_) {
+        for (int top : {shownArrowTop_, arrowTop}) {
+            const RECT place = controls_.BoundsOf(LayoutOf(imgArrow), top);
+            ::InvalidateRect(window_, &place, TRUE);
+        }
+        shownArrowTop_ = arrowTop;
     }
+    const ReadoutTexts texts = MakeReadoutTexts(model_.Chosen());
     for (int i = 0; i < kReadoutCount; ++i) {
         // Rewriting an unchanged text would only make the box repaint.
-        if (texts_[i] == shownTexts_[i]) continue;
-        shownTexts_[i] = texts_[i];
-        ::SetWindowTextW(controls_.Control(kReadoutBoxes[i]), texts_[i].data());
+        if (texts[i] == shownTexts_[i]) continue;
+        shownTexts_[i] = texts[i];
+        ::SetWindowTextW(controls_.Control(kReadoutBoxes[i]), texts[i].data());
     }
 }
 

@@ -1,7 +1,8 @@
 // The window's picture of the model: the strip's bands, the New and Current swatches, the arrow
-// beside the marked row and the seven readout boxes. The strip and the swatches are retained
-// surfaces and are painted at once; the arrow and the readout boxes are windows, and moving or
-// rewriting one costs more than a whole pick, so they follow once per batch of messages.
+// beside the marked row and the seven readout boxes. A change of the model costs nothing here: the
+// window follows at most once per display frame, on a timer that runs only while changes come, and
+// always within a frame of the last change. Every window call is a trip to the window server, dearer
+// than a whole pick, so a burst of mouse moves pays for one present a frame.
 #pragma once
 
 #include "model/colour_model.h"
@@ -12,35 +13,38 @@ namespace tintora {
 
 class ColourView {
 public:
-    explicit ColourView(ControlSet& controls) noexcept
-        : controls_(controls) {}
+    ColourView(ControlSet& controls, const ColourModel& model) noexcept
+        : controls_(controls)
+        , model_(model) {}
     ColourView(const ColourView&) = delete;
     ColourView& operator=(const ColourView&) = delete;
 
-    // The readout boxes bring themselves up to date whenever their text is asked for. Follow-ups are
-    // posted to the window as presentMessage.
-    bool Attach(HWND window, UINT presentMessage) noexcept;
-    // Shows the model: surfaces at once, the arrow and the readouts by the time the window waits.
-    void Show(const ColourModel& model) noexcept;
-    // The arrow and readout windows catch up with what Show was given.
+    // The readout boxes bring themselves up to date whenever their text is asked for. The frame
+    // timer runs on the window with the id given.
+    bool Attach(HWND window, UINT_PTR frameTimer) noexcept;
+    // The model has changed: the window shows it by the next display frame.
+    void Changed() noexcept;
+    // The frame timer: shows what changed since the last frame, and stops once nothing does.
+    void OnFrame() noexcept;
+    // Shows the model now: at start-up, at a new density, and for whoever reads a readout.
     void Present() noexcept;
-    // The arrow's top edge in layout pixels, as the model has it now.
-    int ArrowTop() const noexcept { return arrowTop_; }
+    // Where the arrow stands now: its top edge in layout pixels.
+    int ShownArrowTop() const noexcept { return shownArrowTop_; }
 
 private:
     static LRESULT CALLBACK ReadoutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR view) noexcept;
-    void RequestPresent() noexcept;
-
     ControlSet& controls_;
+    const ColourModel& model_;
     HWND window_ = nullptr;
-    UINT presentMessage_ = 0;
-    bool presentRequested_ = false;
+    UINT_PTR frameTimer_ = 0;
+    UINT frameMilliseconds_ = 16;
+    bool changed_ = false; // since the last present
+    bool ticking_ = false;
+    int quietFrames_ = 0;
     bool stripPainted_ = false;
     BandColours shownBands_{};
-    int arrowTop_ = LayoutOf(imgArrow).top;
     int shownArrowTop_ = LayoutOf(imgArrow).top;
-    ReadoutTexts texts_{};
     ReadoutTexts shownTexts_{};
 };
 

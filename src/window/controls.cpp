@@ -8,8 +8,8 @@
 namespace tintora {
 namespace {
 
-constexpr std::array<ControlId, 7> kPictureBoxIds{picColors,      picGradient, picChosenColor, picCurrent,
-                                                  picScreenColor, picMouse,    imgArrow};
+constexpr std::array<ControlId, 6> kPictureBoxIds{picColors,  picGradient,    picChosenColor,
+                                                  picCurrent, picScreenColor, picMouse};
 constexpr COLORREF kSwatchStart = RGB(255, 0, 0); // swatches start red; start-up replaces them
 
 } // namespace
@@ -40,16 +40,15 @@ bool ControlSet::CreateControl(const ControlLayout& layout, int arrowTop,
     const int height = bounds.bottom - bounds.top;
     HWND control = nullptr;
     switch (layout.kind) {
-    case ControlKind::PictureBox:
-    case ControlKind::Image: {
+    case ControlKind::Image: return true; // the window draws the arrow itself
+    case ControlKind::PictureBox: {
         platform::PictureBox& box = Box(layout.id);
         const bool swatch = (layout.look & kBordered) != 0;
-        const COLORREF back = layout.kind == ControlKind::Image ? ::GetSysColor(COLOR_BTNFACE)
-                              : (layout.id == picChosenColor || layout.id == picCurrent)
+        const COLORREF back = (layout.id == picChosenColor || layout.id == picCurrent)
                                   ? kSwatchStart
                                   : ::GetSysColor(COLOR_WINDOW);
         const SIZE model = (layout.look & kPixelModel) ? SIZE{layout.width, layout.height} : SIZE{0, 0};
-        const bool quiet = layout.kind == ControlKind::Image || layout.id == picMouse;
+        const bool quiet = layout.id == picMouse;
         if (!box.Create(parent_, layout.id, bounds, style | (swatch ? WS_BORDER : 0), back,
                         quiet ? nullptr : &listener, dpi_, model))
             return false;
@@ -89,7 +88,8 @@ void ControlSet::Place(int dpi, int arrowTop) {
     const ControlFonts oldFonts = std::exchange(fonts_, ControlFonts::Make(dpi));
     for (const ControlLayout& layout : kControls) {
         const RECT bounds = BoundsOf(layout, arrowTop);
-        if (layout.kind == ControlKind::PictureBox || layout.kind == ControlKind::Image) {
+        if (layout.kind == ControlKind::Image) continue;
+        if (layout.kind == ControlKind::PictureBox) {
             Box(layout.id).Place(bounds, dpi);
             continue;
         }
@@ -99,12 +99,6 @@ void ControlSet::Place(int dpi, int arrowTop) {
         SetFont(control, layout);
         if (layout.look & kRightAligned) FitLabel(control, layout);
     }
-}
-
-void ControlSet::MoveArrow(int arrowTop) noexcept {
-    const RECT bounds = BoundsOf(LayoutOf(imgArrow), arrowTop);
-    ::SetWindowPos(Control(imgArrow), nullptr, bounds.left, bounds.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ControlSet::SetFont(HWND control, const ControlLayout& layout) noexcept {

@@ -18,13 +18,11 @@ public:
     ControlSet(const ControlSet&) = delete;
     ControlSet& operator=(const ControlSet&) = delete;
 
-    // Every control of the layout, children of parent; picture boxes report to the listener (the
-    // arrow and the hidden eyedropper copy report to no one). The arrow stands at arrowTop.
+    // Every control of the layout, children of parent, but the arrow, which the window draws itself;
+    // picture boxes report to the listener (the hidden eyedropper copy to no one).
     bool Create(HWND parent, int dpi, int arrowTop, platform::PictureBoxListener& listener);
     // Every control at its place and with its font at a new density.
     void Place(int dpi, int arrowTop);
-    // The arrow window to its place for a top edge in layout pixels.
-    void MoveArrow(int arrowTop) noexcept;
 
     HWND Control(ControlId id) const noexcept { return controls_[IndexOf(id)]; }
     platform::PictureBox& Box(ControlId id) noexcept { return boxes_[BoxIndexOf(id)]; }
@@ -35,7 +33,12 @@ private:
     static constexpr std::size_t IndexOf(ControlId id) { return static_cast<std::size_t>(id - picColors); }
     static std::size_t BoxIndexOf(ControlId id) noexcept;
     bool CreateControl(const ControlLayout& layout, int arrowTop, platform::PictureBoxListener& listener);
+
+public:
+    // Where a control goes at the window's density; the arrow's top edge follows the marker.
     RECT BoundsOf(const ControlLayout& layout, int arrowTop) const noexcept;
+
+private:
     void SetFont(HWND control, const ControlLayout& layout) noexcept;
     void FitLabel(HWND label, const ControlLayout& layout) noexcept;
 
@@ -43,7 +46,7 @@ private:
     int dpi_ = platform::kBaseDpi;
     ControlFonts fonts_;
     std::array<HWND, kControls.size()> controls_{};
-    std::array<platform::PictureBox, 7> boxes_; // in the order of kPictureBoxIds
+    std::array<platform::PictureBox, 6> boxes_; // in the order of kPictureBoxIds
 };
 
 } // namespace tintora

@@ -70,7 +70,6 @@ bool TintoraWindow::Create(HINSTANCE instance) {
         ::SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left,
                        frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    view_.Present(); // the first paint already shows the readouts
     return true;
 }
 
@@ -88,7 +87,6 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
     case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
-    case kPresentMessage: view_.Present(); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_GETDPISCALEDSIZE:
         *reinterpret_cast<SIZE*>(lParam) = FrameSizeAt(static_cast<int>(wParam));
@@ -108,14 +106,13 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 bool TintoraWindow::OnCreate() noexcept {
     const int dpi = platform::WindowDpi(hwnd_);
     if (!pictures_.Load(Instance(), dpi)) return false;
-    if (!controls_.Create(hwnd_, dpi, view_.ArrowTop(), *this) || !view_.Attach(hwnd_, kPresentMessage))
+    if (!controls_.Create(hwnd_, dpi, view_.ShownArrowTop(), *this) || !view_.Attach(hwnd_, kFrameTimer))
         return false;
     controls_.Box(picColors).SetPixels(palette_->Pixels());
     controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
     controls_.Box(picMouse).SetPicture(pictures_.EyedropperCopy());
-    controls_.Box(imgArrow).SetPicture(pictures_.Arrow());
     model_.Start(ReadImColour());
-    Render();
+    view_.Present();
     spoken_.Attach();
     return true;
 }
@@ -127,7 +124,8 @@ LRESULT TintoraWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) noexcept {
     return TRUE;
 }
 
-// The two frames around the palette and the strip, then the focus cues over them.
+// The two frames around the palette and the strip, the arrow beside the marked row, then the focus
+// cues over the frames.
 void TintoraWindow::OnPaint() noexcept {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
@@ -137,6 +135,8 @@ void TintoraWindow::OnPaint() noexcept {
             const RECT rect{side.left, side.top, side.right, side.bottom};
             ::FillRect(dc, &rect, frame);
         }
+    const RECT arrow = controls_.BoundsOf(LayoutOf(imgArrow), view_.ShownArrowTop());
+    ::DrawIconEx(dc, arrow.left, arrow.top, pictures_.Arrow(), 0, 0, 0, nullptr, DI_NORMAL);
     focusCues_.Paint(hwnd_, dc);
     ::EndPaint(hwnd_, &paint);
 }
@@ -186,11 +186,10 @@ void TintoraWindow::SetIcons() noexcept {
 void TintoraWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
     Pictures pictures;
     if (pictures.Load(Instance(), dpi)) std::swap(pictures_, pictures); // the old go when nothing shows them
-    controls_.Place(dpi, view_.ArrowTop());
+    controls_.Place(dpi, view_.ShownArrowTop());
     // While sampling the sampler stands empty and the pointer is the eyedropper.
     if (!eyedropper_.Held()) controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
     controls_.Box(picMouse).SetPicture(pictures_.EyedropperCopy());
-    controls_.Box(imgArrow).SetPicture(pictures_.Arrow());
     if (eyedropper_.Held()) ::SetCursor(pictures_.Eyedropper());
     SetIcons();
     ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

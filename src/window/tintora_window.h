@@ -36,12 +36,14 @@ public:
     const ColourModel& Model() const noexcept { return model_; }
     // Dots per inch the window is laid out for: its monitor's.
     int Dpi() const noexcept { return controls_.Dpi(); }
+    // Where the window draws the arrow beside the strip, in its client area.
+    RECT ArrowPlace() const noexcept { return controls_.BoundsOf(LayoutOf(imgArrow), view_.ShownArrowTop()); }
 
 private:
     static constexpr DWORD kStyle =
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     static constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
-    static constexpr UINT kPresentMessage = WM_APP;
+    static constexpr UINT_PTR kFrameTimer = Eyedropper::kFrameTimer + 1;
 
     template <typename Owner> friend LRESULT CALLBACK platform::BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -87,7 +89,7 @@ private:
     platform::UniqueIcon icon_;
     platform::UniqueIcon smallIcon_;
     ControlSet controls_;
-    ColourView view_{controls_};
+    ColourView view_{controls_, model_};
     FocusCues focusCues_;
     SpokenControls spoken_{model_, controls_};
     Eyedropper eyedropper_;

@@ -99,8 +99,8 @@ TEST_F(Density, APressOrTheEyedropperTakesThePixelUnderThePointer) {
         ASSERT_EQ(Marker(), Logical(y)) << y;
         // The middle of the arrow's tip is beside a screen row that shows the marked row.
         PumpMessages();
-        const int tip = ClientRectIn(form_->Control(imgArrow), form_->Hwnd()).top +
-                        platform::MiddlePhysical(kArrowTipRow, dpi_);
+        Presented();
+        const int tip = form_->ArrowPlace().top + platform::MiddlePhysical(kArrowTipRow, dpi_);
         ASSERT_EQ(Logical(tip - stripTop), Logical(y)) << y;
     }
     Press(strip, 0, 0);

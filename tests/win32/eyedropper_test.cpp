@@ -161,7 +161,7 @@ TEST_F(HeldEyedropper, EscapeBringsBackEverythingFromBeforeThePress) {
     PumpMessages();
     const std::wstring hex = TextOf(form.Control(txtHexa));
     const COLORREF chosen = Chosen(), base = StripAt(75);
-    const RECT arrow = ClientRectIn(form.Control(imgArrow), form.Hwnd());
+    const RECT arrow = form.ArrowPlace();
     Hold();
     ::SetCursorPos(Palette(150, 100).x, Palette(150, 100).y);
     ASSERT_TRUE(WaitFor([&] { return Chosen() != chosen; }));
@@ -171,7 +171,8 @@ TEST_F(HeldEyedropper, EscapeBringsBackEverythingFromBeforeThePress) {
     EXPECT_EQ(StripAt(75), base);
     EXPECT_EQ(Marker(), 40);
     EXPECT_EQ(TextOf(form.Control(txtHexa)), hex);
-    EXPECT_EQ(ClientRectIn(form.Control(imgArrow), form.Hwnd()).top, arrow.top);
+    Presented();
+    EXPECT_EQ(form.ArrowPlace().top, arrow.top);
     EXPECT_EQ(StoredImColor(), 0x003264C8u) << "nothing is stored";
 }
 

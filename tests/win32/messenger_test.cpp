@@ -93,6 +93,7 @@ TEST_F(Save, WhiteOnTheBaseRowIsStoredAsNearWhiteButOnTheTopRowAsWhite) {
     Click(picGradient, 5, 0);
     PressSave();
     EXPECT_EQ(StoredImColor(), 0xFFFFFFu);
+    Presented();
     EXPECT_EQ(form_->Box(picCurrent).BackColor(), 0xFFFFFFu);
     EXPECT_EQ(StripAt(75), kNearWhite);
     EXPECT_EQ(Marker(), 0);

@@ -15,8 +15,8 @@ protected:
     HWND Palette() { return form_->Control(picColors); }
     HWND Strip() { return form_->Control(picGradient); }
     int ArrowOnScreen() {
-        PumpMessages(); // the arrow window follows once the window has handled what is pending
-        return ClientRectIn(form_->Control(imgArrow), form_->Hwnd()).top;
+        Presented();
+        return form_->ArrowPlace().top;
     }
 };
 

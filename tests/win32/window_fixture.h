@@ -34,11 +34,20 @@ protected:
         Press(form_->Control(id), x, y);
         Release(form_->Control(id), x, y);
     }
+    // The window follows the model once a display frame; reading a readout brings it up to date at
+    // once, as it does for a screen reader.
+    void Presented() { TextOf(form_->Control(txtHexa)); }
     // What the window shows: the New swatch, the palette and the strip as drawn.
-    COLORREF Chosen() { return form_->Box(picChosenColor).BackColor(); }
+    COLORREF Chosen() {
+        Presented();
+        return form_->Box(picChosenColor).BackColor();
+    }
     int Marker() { return form_->Model().MarkerPos(); }
     COLORREF PaletteAt(int x, int y) { return form_->Box(picColors).ReadPixel(x, y); }
-    COLORREF StripAt(int row) { return form_->Box(picGradient).ReadPixel(0, row); }
+    COLORREF StripAt(int row) {
+        Presented();
+        return form_->Box(picGradient).ReadPixel(0, row);
+    }
     std::unique_ptr<TintoraWindow> form_;
 };
 

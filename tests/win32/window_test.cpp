@@ -31,7 +31,9 @@ TEST_F(WindowTest, StartsFromTheStoredColourOrBlackAndWritesNothing) {
     EXPECT_EQ(StripAt(79), PackRgb(200, 100, 0));
     EXPECT_EQ(StripAt(80), PackRgb(187, 93, 0));
     EXPECT_EQ(TextOf(form.Control(txtHexa)), L"C86400");
-    EXPECT_EQ(ClientRectIn(form.Control(imgArrow), form.Hwnd()).top, 88);
+    Presented();
+    EXPECT_EQ(form.ArrowPlace().top, 88);
+    EXPECT_EQ(ScreenPixel(form.Hwnd(), 200, 88 + 4), RGB(0, 0, 0)) << "the arrow's tip is drawn there";
     DeleteMessengerKey();
     Open();
     EXPECT_EQ(Chosen(), 0u);
