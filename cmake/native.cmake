@@ -11,6 +11,7 @@ find_package(GTest REQUIRED)
 enable_testing()
 add_executable(tintora_unit_tests
   tests/colour/colour_test.cpp
+  tests/colour/hsl_inverse_test.cpp
   tests/common/allocation_counter.cpp
   tests/messenger/key_path_test.cpp
   tests/model/colour_model_test.cpp
@@ -22,6 +23,14 @@ target_link_libraries(tintora_unit_tests PRIVATE tintora_core GTest::gtest_main)
 target_include_directories(tintora_unit_tests PRIVATE tests/common)
 include(GoogleTest)
 gtest_discover_tests(tintora_unit_tests)
+
+# Every colour through the HSL inverse: optimised and without the sanitizers, it takes seconds.
+add_executable(tintora_exhaustive_tests tests/colour/hsl_exhaustive_test.cpp src/colour/hsl.cpp
+  src/colour/hsl_inverse.cpp)
+target_include_directories(tintora_exhaustive_tests PRIVATE src)
+target_compile_options(tintora_exhaustive_tests PRIVATE -O2)
+target_link_libraries(tintora_exhaustive_tests PRIVATE GTest::gtest_main)
+gtest_discover_tests(tintora_exhaustive_tests)
 
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
