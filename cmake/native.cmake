@@ -14,6 +14,7 @@ add_executable(tintora_unit_tests
   tests/colour/hsl_inverse_test.cpp
   tests/common/allocation_counter.cpp
   tests/messenger/key_path_test.cpp
+  tests/model/colour_codes_test.cpp
   tests/model/colour_model_test.cpp
   tests/model/key_rules_test.cpp
   tests/model/palette_picture_test.cpp
