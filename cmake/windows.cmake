@@ -25,6 +25,8 @@ add_library(tintora_win STATIC
   src/messenger/registry_writer.cpp
   src/messenger/shell_reg_write.cpp
   src/platform/accessible.cpp
+  src/platform/balloon_tip.cpp
+  src/platform/clipboard.cpp
   src/platform/dpi.cpp
   src/platform/message_loop.cpp
   src/platform/picture_box.cpp
@@ -32,8 +34,10 @@ add_library(tintora_win STATIC
   src/resources/pictures.cpp
   src/window/accessibility.cpp
   src/window/actions.cpp
+  src/window/colour_entry.cpp
   src/window/colour_view.cpp
   src/window/controls.cpp
+  src/window/entry_boxes.cpp
   src/window/eyedropper.cpp
   src/window/focus_cues.cpp
   src/window/tintora_window.cpp)

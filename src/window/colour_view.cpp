@@ -7,8 +7,6 @@
 namespace tintora {
 namespace {
 
-constexpr std::array<ControlId, kReadoutCount> kReadoutBoxes{txtHue,   txtSat,  txtLum, txtRed,
-                                                             txtGreen, txtBlue, txtHexa};
 constexpr UINT_PTR kSubclassId = 1;
 
 } // namespace
@@ -69,9 +67,18 @@ void ColourView::Present() noexcept {
     for (int i = 0; i < kReadoutCount; ++i) {
         // Rewriting an unchanged text would only make the box repaint.
         if (texts_[i] == shownTexts_[i]) continue;
+        const HWND box = controls_.Control(kReadoutBoxes[i]);
+        if (i == held_ && ::SendMessageW(box, EM_GETMODIFY, 0, 0) != 0) continue;
         shownTexts_[i] = texts_[i];
-        ::SetWindowTextW(controls_.Control(kReadoutBoxes[i]), texts_[i].data());
+        ::SetWindowTextW(box, texts_[i].data());
     }
+}
+
+void ColourView::ShowReadout(Readout readout) noexcept {
+    const HWND box = controls_.Control(kReadoutBoxes[readout]);
+    shownTexts_[readout] = texts_[readout];
+    ::SetWindowTextW(box, texts_[readout].data());
+    ::SendMessageW(box, EM_SETMODIFY, FALSE, 0);
 }
 
 } // namespace tintora

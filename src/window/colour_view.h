@@ -10,6 +10,10 @@
 
 namespace tintora {
 
+// The readout boxes, in the order of the readouts.
+inline constexpr std::array<ControlId, kReadoutCount> kReadoutBoxes{txtHue,   txtSat,  txtLum, txtRed,
+                                                                    txtGreen, txtBlue, txtHexa};
+
 class ColourView {
 public:
     explicit ColourView(ControlSet& controls) noexcept
@@ -26,6 +30,11 @@ public:
     void Present() noexcept;
     // The arrow's top edge in layout pixels, as the model has it now.
     int ArrowTop() const noexcept { return arrowTop_; }
+    // The box with the focus (kReadoutCount for none): once the user has typed in it, their text
+    // stays, whatever the model does, until they finish.
+    void Hold(Readout readout) noexcept { held_ = readout; }
+    // The box shows the model's value again, whatever was typed.
+    void ShowReadout(Readout readout) noexcept;
 
 private:
     static LRESULT CALLBACK ReadoutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -42,6 +51,7 @@ private:
     int shownArrowTop_ = LayoutOf(imgArrow).top;
     ReadoutTexts texts_{};
     ReadoutTexts shownTexts_{};
+    int held_ = kReadoutCount; // none
 };
 
 } // namespace tintora
