@@ -62,13 +62,6 @@ double SquaredDistance(const Rgb& from, ColourValue colour) {
     return red * red + green * green + blue * blue;
 }
 
-// How far apart two sets of readouts are, one by one, hue round the circle: of colours equally near
-// on the cone (all are at black and at white), the one whose readouts differ least.
-int ReadoutGap(HslColour a, HslColour b) {
-    const int hue = std::abs(a.Hue - b.Hue) % 240;
-    return std::min(hue, 240 - hue) + std::abs(a.Sat - b.Sat) + std::abs(a.Lum - b.Lum);
-}
-
 // Luminance is 240 x sum / 510 rounded up: the sums that read lum are the two or three above
 // 510 x (lum - 1) / 240 up to 510 x lum / 240.
 template <typename Visit> void ForEachSum(int lum, Visit visit) {
@@ -93,7 +86,7 @@ public:
         ForEachSum(wanted_.Lum, [this](int sum) {
             if (wanted_.Sat == 0) {
                 if (sum % 2 == 0 && wanted_.Hue == 160)
-                    Take(Candidate{0.0, 0, 0.0, PackRgb(sum / 2, sum / 2, sum / 2)});
+                    Take(Candidate{0.0, 0.0, PackRgb(sum / 2, sum / 2, sum / 2)});
                 return; // only greys read saturation 0
             }
             // Saturation is (240 x diff + 0.5) / divisor, the divisor the sum up to 253 and 510 less
@@ -140,7 +133,6 @@ public:
 private:
     struct Candidate {
         double distance = std::numeric_limits<double>::infinity();
-        int readoutGap = 0;
         double offContinuous = 0.0;
         ColourValue colour = kBlack;
     };
@@ -181,7 +173,7 @@ private:
                 for (int middle = nearest; middle >= first && middle <= last; middle += way) {
                     const ColourValue colour = Arrange(sextant, high, low + middle, low);
                     if (HueReadout(colour) != wanted_.Hue) continue;
-                    Take(Candidate{0.0, 0, 0.0, colour});
+                    Take(Candidate{0.0, 0.0, colour});
                     if (middle == nearest) return;
                     break;
                 }
@@ -203,15 +195,11 @@ private:
         });
     }
 
-    void Weigh(HslColour readouts, ColourValue colour) {
-        Take(Candidate{Distance(readouts), ReadoutGap(wanted_, readouts), 0.0, colour});
-    }
+    void Weigh(HslColour readouts, ColourValue colour) { Take(Candidate{Distance(readouts), 0.0, colour}); }
 
     void Take(Candidate candidate) {
         candidate.offContinuous = SquaredDistance(continuous_, candidate.colour);
-        const auto key = [](const Candidate& c) {
-            return std::tie(c.distance, c.readoutGap, c.offContinuous);
-        };
+        const auto key = [](const Candidate& c) { return std::tie(c.distance, c.offContinuous); };
         if (!found_ || key(candidate) < key(best_)) best_ = candidate;
         found_ = true;
     }
