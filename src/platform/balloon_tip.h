@@ -12,6 +12,7 @@ public:
     static constexpr UINT kShownFor = 8000; // milliseconds
 
     BalloonTip() = default;
+    ~BalloonTip() { Hide(); } // the timer never reaches a tip that is gone
     BalloonTip(const BalloonTip&) = delete;
     BalloonTip& operator=(const BalloonTip&) = delete;
 
