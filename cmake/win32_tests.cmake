@@ -42,6 +42,7 @@ target_link_libraries(win32_picking_tests PRIVATE psapi)
 tintora_win32_test(win32_eyedropper_tests tests/win32/eyedropper_test.cpp)
 tintora_win32_test(win32_messenger_tests tests/win32/messenger_test.cpp)
 tintora_win32_test(win32_keyboard_tests tests/win32/keyboard_test.cpp)
+tintora_win32_test(win32_entry_tests tests/win32/entry_test.cpp)
 # The window at 96 dpi, then again with the prefix at 150 % and 200 %: the density is in the registry
 # before the program starts, as Windows has it at sign-in.
 tintora_win32_test(win32_dpi_tests tests/win32/dpi_test.cpp)

@@ -25,6 +25,8 @@ add_library(tintora_win STATIC
   src/messenger/registry_writer.cpp
   src/messenger/shell_reg_write.cpp
   src/platform/accessible.cpp
+  src/platform/balloon_tip.cpp
+  src/platform/clipboard.cpp
   src/platform/display.cpp
   src/platform/fitted_font.cpp
   src/platform/dpi.cpp
@@ -34,9 +36,11 @@ add_library(tintora_win STATIC
   src/resources/pictures.cpp
   src/window/accessibility.cpp
   src/window/actions.cpp
+  src/window/colour_entry.cpp
   src/window/colour_view.cpp
   src/window/control_fonts.cpp
   src/window/controls.cpp
+  src/window/entry_boxes.cpp
   src/window/eyedropper.cpp
   src/window/focus_cues.cpp
   src/window/tintora_window.cpp)

@@ -11,8 +11,25 @@ struct HslColour {
     std::int16_t Lum;
 };
 
+constexpr bool operator==(HslColour a, HslColour b) {
+    return a.Hue == b.Hue && a.Sat == b.Sat && a.Lum == b.Lum;
+}
+
 // Every real step is an IEEE double rounded once, in the written order; integers are made only at
 // the end, to the nearest, ties to even. Readouts depend on that: 80,1,0 must read hue 0, not 1.
 HslColour RgbToHsl(ColourValue value);
+
+// RgbToHsl one readout at a time, for searches that vary a colour part by part. Luminance depends on
+// the sum of the largest and smallest channels only, saturation on that sum and their difference.
+std::int16_t LumReadout(int sum);
+std::int16_t SatReadout(int sum, int diff);
+std::int16_t HueReadout(ColourValue value);
+
+// The colour whose readouts are exactly these, where one has them; of several, the one nearest the
+// colour the continuous conversion gives. Where none has them, the colour whose readouts are nearest
+// as points of the double cone of colours (luminance the height, hue the angle, saturation the
+// distance from the axis, scaled to nothing at black and white): sat 0 is a grey whatever the hue,
+// lum 0 black. Takes well under a microsecond where the readouts exist.
+ColourValue ColourWithHsl(HslColour readouts);
 
 } // namespace tintora

@@ -1,5 +1,6 @@
 #include "model/colour_model.h"
 
+#include "model/colour_codes.h"
 #include "model/random_colour.h"
 
 #include <cmath>
@@ -89,6 +90,23 @@ void ColourModel::CancelSampling() {
 void ColourModel::Randomise(float r1, float r2, float r3) {
     now_.markerPos = kStartMarker;
     SetBaseColor(RandomColour(r1, r2, r3));
+}
+
+void ColourModel::EnterColour(ColourValue colour) {
+    now_.markerPos = kStartMarker;
+    SetBaseColor(colour);
+}
+
+bool ColourModel::EnterReadout(Readout box, std::wstring_view text) {
+    const std::optional<ColourValue> colour = EnteredColour(box, text, Chosen());
+    if (colour) EnterColour(*colour);
+    return colour.has_value();
+}
+
+bool ColourModel::PasteCode(std::wstring_view text) {
+    const std::optional<ColourValue> colour = ParseColourCode(text);
+    if (colour) EnterColour(*colour);
+    return colour.has_value();
 }
 
 bool ColourModel::PaletteKey(PickKey key, bool shift, const PalettePicture& palette) {

@@ -8,7 +8,10 @@
 #include "colour/colour_value.h"
 #include "model/key_rules.h"
 #include "model/palette_picture.h"
+#include "model/readout_texts.h"
 #include "model/strip.h"
+
+#include <string_view>
 
 namespace tintora {
 
@@ -46,6 +49,14 @@ public:
     bool Sampling() const noexcept { return sampling_; }
     // Random, from three uniform draws in [0, 1): channels 1-255, marker on the base band.
     void Randomise(float r1, float r2, float r3);
+    // A colour given by its numbers, typed or pasted: it becomes the base colour with the marker on
+    // the base band, as a sample does, so New shows exactly that colour.
+    void EnterColour(ColourValue colour);
+    // Text typed into a readout box, read against the readouts New shows now. False, changing nothing,
+    // when the box does not take that text.
+    bool EnterReadout(Readout box, std::wstring_view text);
+    // A colour code from the clipboard; false, changing nothing, when the text is no colour code.
+    bool PasteCode(std::wstring_view text);
     // A key on the focused palette or strip; false for a key that picks nothing there.
     bool PaletteKey(PickKey key, bool shift, const PalettePicture& palette);
     bool StripKey(PickKey key);

@@ -28,6 +28,7 @@ inline void DeleteMemoryDc(HDC dc) noexcept { ::DeleteDC(dc); }
 inline void CloseRegKey(HKEY key) noexcept { ::RegCloseKey(key); }
 inline void DestroyIconHandle(HICON icon) noexcept { ::DestroyIcon(icon); }
 inline void FreeBstr(BSTR text) noexcept { ::SysFreeString(text); }
+inline void FreeGlobal(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
 
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
@@ -36,6 +37,7 @@ using UniqueRegKey = UniqueHandle<HKEY, CloseRegKey>;
 using UniqueIcon =
     UniqueHandle<HICON, DestroyIconHandle>; // icons and cursors made by LoadImage/CreateIconIndirect
 using UniqueBstr = UniqueHandle<BSTR, FreeBstr>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>; // movable memory, until the clipboard takes it
 
 // A window's device context goes back to the window it came from.
 struct WindowDcReleaser {

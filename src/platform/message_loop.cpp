@@ -18,7 +18,20 @@ bool ShowsFocusCues(const MSG& message) {
     return message.message == WM_KEYDOWN && IsNavigationKey(static_cast<int>(message.wParam));
 }
 
+// Ctrl+C and Ctrl+V where the focus is not in a text box copy and paste for the whole dialog: it is
+// sent WM_COPY or WM_PASTE. A text box keeps its own; Ctrl+Alt is AltGr on many keyboards.
+bool SentAsClipboardCommand(HWND dialog, const MSG& message) {
+    if (message.message != WM_KEYDOWN || (message.wParam != 'C' && message.wParam != 'V')) return false;
+    if (::GetKeyState(VK_CONTROL) >= 0 || ::GetKeyState(VK_MENU) < 0 || ::GetKeyState(VK_SHIFT) < 0)
+        return false;
+    if (message.hwnd != dialog && !::IsChild(dialog, message.hwnd)) return false;
+    if ((::SendMessageW(message.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) return false;
+    ::SendMessageW(dialog, message.wParam == 'C' ? WM_COPY : WM_PASTE, 0, 0);
+    return true;
+}
+
 void Deliver(HWND dialog, MSG& message) {
+    if (dialog != nullptr && SentAsClipboardCommand(dialog, message)) return;
     if (dialog != nullptr && ShowsFocusCues(message))
         ::SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (dialog != nullptr && ::IsWindow(dialog) && ::IsDialogMessageW(dialog, &message)) return;

@@ -1,5 +1,6 @@
 // The program's message loop, and the pump the eyedropper runs between two samples. Both route
-// keys through dialog navigation, so Tab, Alt+R/S/X and the arrows behave alike in either.
+// keys through dialog navigation, so Tab, Alt+R/S/X and the arrows behave alike in either, and both
+// send the dialog WM_COPY and WM_PASTE for Ctrl+C and Ctrl+V outside text boxes.
 #pragma once
 
 #include "platform/handles.h"

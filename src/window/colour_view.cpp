@@ -8,15 +8,12 @@
 namespace tintora {
 namespace {
 
-constexpr std::array<ControlId, kReadoutCount> kReadoutBoxes{txtHue,   txtSat,  txtLum, txtRed,
-                                                             txtGreen, txtBlue, txtHexa};
 constexpr UINT_PTR kSubclassId = 1;
-
-} // namespace
-
 // A frame timer that keeps ticking while changes come costs nothing per change; it stops after two
 // quiet frames, so a window left alone wakes up for nothing.
 constexpr int kQuietFramesBeforeStopping = 2;
+
+} // namespace
 
 bool ColourView::Attach(HWND window, UINT_PTR frameTimer) noexcept {
     window_ = window;
@@ -84,9 +81,18 @@ void ColourView::Present() noexcept {
     for (int i = 0; i < kReadoutCount; ++i) {
         // Rewriting an unchanged text would only make the box repaint.
         if (texts[i] == shownTexts_[i]) continue;
+        const HWND box = controls_.Control(kReadoutBoxes[i]);
+        if (i == held_ && ::SendMessageW(box, EM_GETMODIFY, 0, 0) != 0) continue;
         shownTexts_[i] = texts[i];
-        ::SetWindowTextW(controls_.Control(kReadoutBoxes[i]), texts[i].data());
+        ::SetWindowTextW(box, texts[i].data());
     }
+}
+
+void ColourView::ShowReadout(Readout readout) noexcept {
+    const HWND box = controls_.Control(kReadoutBoxes[readout]);
+    shownTexts_[readout] = MakeReadoutTexts(model_.Chosen())[readout];
+    ::SetWindowTextW(box, shownTexts_[readout].data());
+    ::SendMessageW(box, EM_SETMODIFY, FALSE, 0);
 }
 
 } // namespace tintora

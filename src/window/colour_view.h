@@ -11,6 +11,10 @@
 
 namespace tintora {
 
+// The readout boxes, in the order of the readouts.
+inline constexpr std::array<ControlId, kReadoutCount> kReadoutBoxes{txtHue,   txtSat,  txtLum, txtRed,
+                                                                    txtGreen, txtBlue, txtHexa};
+
 class ColourView {
 public:
     ColourView(ControlSet& controls, const ColourModel& model) noexcept
@@ -30,6 +34,12 @@ public:
     void Present() noexcept;
     // Where the arrow stands now: its top edge in layout pixels.
     int ShownArrowTop() const noexcept { return shownArrowTop_; }
+    // The arrow's top edge in layout pixels, as the model has it now.
+    // The box with the focus (kReadoutCount for none): once the user has typed in it, their text
+    // stays, whatever the model does, until they finish.
+    void Hold(Readout readout) noexcept { held_ = readout; }
+    // The box shows the model's value again, whatever was typed.
+    void ShowReadout(Readout readout) noexcept;
 
 private:
     static LRESULT CALLBACK ReadoutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -46,6 +56,7 @@ private:
     BandColours shownBands_{};
     int shownArrowTop_ = LayoutOf(imgArrow).top;
     ReadoutTexts shownTexts_{};
+    int held_ = kReadoutCount; // none
 };
 
 } // namespace tintora

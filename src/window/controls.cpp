@@ -61,7 +61,7 @@ bool ControlSet::CreateControl(const ControlLayout& layout, int arrowTop,
                                     parent_, id, instance, nullptr);
         break;
     case ControlKind::TextBox:
-        style |= ES_READONLY | ES_AUTOHSCROLL;
+        style |= ES_AUTOHSCROLL;
         control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", layout.text, style, bounds.left, bounds.top,
                                     width, height, parent_, id, instance, nullptr);
         break;

@@ -83,8 +83,6 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_PAINT: OnPaint(); return 0;
-    case WM_CTLCOLORSTATIC:
-        return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
     case WM_SETFOCUS: ::SetFocus(focus_ != nullptr ? focus_ : Control(picColors)); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
@@ -94,6 +92,8 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE: Close(); return 0;
     case WM_TIMER: OnTimer(wParam); return 0;
     case WM_CANCELMODE: EndSampling(false); return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_COPY: CopyColour(); return 0;
+    case WM_PASTE: PasteColour(); return 0;
     case WM_CHANGEUISTATE: return OnChangeUiState(wParam, lParam);
     case WM_QUERYUISTATE: return focusCues_.OnQueryUiState(hwnd_);
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
@@ -106,7 +106,8 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 bool TintoraWindow::OnCreate() noexcept {
     const int dpi = platform::WindowDpi(hwnd_);
     if (!pictures_.Load(Instance(), dpi)) return false;
-    if (!controls_.Create(hwnd_, dpi, view_.ShownArrowTop(), *this) || !view_.Attach(hwnd_, kFrameTimer))
+    if (!controls_.Create(hwnd_, dpi, view_.ShownArrowTop(), *this) || !view_.Attach(hwnd_, kFrameTimer) ||
+        !entries_.Attach(*this))
         return false;
     controls_.Box(picColors).SetPixels(palette_->Pixels());
     controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
@@ -139,18 +140,6 @@ void TintoraWindow::OnPaint() noexcept {
     ::DrawIconEx(dc, arrow.left, arrow.top, pictures_.Arrow(), 0, 0, 0, nullptr, DI_NORMAL);
     focusCues_.Paint(hwnd_, dc);
     ::EndPaint(hwnd_, &paint);
-}
-
-// Read-only boxes would paint grey; readouts look like the text boxes they are.
-LRESULT TintoraWindow::OnColorStatic(HDC dc, HWND control) noexcept {
-    const int id = ::GetDlgCtrlID(control);
-    if ((id >= txtHue && id <= txtBlue) || id == txtHexa) {
-        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
-        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
-    }
-    return ::DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                            reinterpret_cast<LPARAM>(control));
 }
 
 // Leaving the window remembers which control had the focus; coming back gives it back.

@@ -10,6 +10,7 @@
 #include "window/accessibility.h"
 #include "window/colour_view.h"
 #include "window/controls.h"
+#include "window/entry_boxes.h"
 #include "window/eyedropper.h"
 #include "window/focus_cues.h"
 
@@ -18,7 +19,7 @@
 
 namespace tintora {
 
-class TintoraWindow final : private platform::PictureBoxListener {
+class TintoraWindow final : private platform::PictureBoxListener, private EntryListener {
 public:
     static constexpr const wchar_t* kClassName = L"TintoraWindow";
     static bool Register(HINSTANCE instance);
@@ -52,7 +53,6 @@ private:
     bool OnCreate() noexcept;
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam) noexcept;
     void OnPaint() noexcept;
-    LRESULT OnColorStatic(HDC dc, HWND control) noexcept;
     void OnActivate(int state) noexcept;
     LRESULT OnChangeUiState(WPARAM wParam, LPARAM lParam) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
@@ -79,6 +79,11 @@ private:
     // The window shows the model as it now is.
     void Render() noexcept;
 
+    // Colours given by their numbers (colour_entry.cpp).
+    bool OnEntry(Readout box, std::wstring_view text) noexcept override;
+    void CopyColour() noexcept;
+    void PasteColour() noexcept;
+
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr; // the control to give the focus back to
     ColourModel model_;
@@ -90,6 +95,7 @@ private:
     platform::UniqueIcon smallIcon_;
     ControlSet controls_;
     ColourView view_{controls_, model_};
+    EntryBoxes entries_{controls_, view_};
     FocusCues focusCues_;
     SpokenControls spoken_{model_, controls_};
     Eyedropper eyedropper_;

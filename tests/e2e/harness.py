@@ -135,6 +135,10 @@ class Tintora:
         keys sent before the probe long before the probe (a whole program) gets to ask."""
         self.heard(1026)
 
+    def type(self, text):
+        self.move(scale(150, self.dpi), scale(262, self.dpi))
+        run("xdotool", "type", text)
+
     def heard(self, *controls):
         """What a screen reader hears from each control, by id: name, value and description, in turn."""
         return run("wine", PROBE, *map(str, controls)).stdout.replace("\r", "").split("\n")[:-1]
@@ -142,6 +146,14 @@ class Tintora:
     def texts(self):
         """The readouts: hue, sat, lum, red, green, blue, hex."""
         return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
+
+
+def eventually(probe, expected, seconds=10):
+    """What probe() gives once it gives expected, or at the deadline, polled."""
+    deadline = time.time() + seconds
+    while (got := probe()) != expected and time.time() < deadline:
+        time.sleep(0.05)
+    return got
 
 
 def main():

@@ -1,0 +1,36 @@
+"""A colour typed by its numbers and saved, as a user does it: into the hex box with Enter, then into
+Red, entered by clicking Save; nothing is stored before Save."""
+import unittest
+
+import harness
+from harness import CURRENT, NEW, SAVE, Tintora, eventually
+
+HEX_BOX, RED_BOX = (260, 172), (272, 28)
+
+
+class ColourCodes(unittest.TestCase):
+    def test_a_typed_hex_code_and_a_typed_red_are_saved(self):
+        harness.reg_set(0x003264C8)  # red 200, green 100, blue 50
+        with Tintora() as app:
+            app.click(*HEX_BOX)
+            app.key("End", "shift+Home")
+            app.type("#1e90ff")
+            app.key("Return")
+            self.assertEqual(eventually(lambda: app.pixel(*NEW), (30, 144, 255)), (30, 144, 255))
+            self.assertEqual(app.texts(), ["140", "240", "135", "30", "144", "255", "1E90FF"])
+            self.assertEqual(app.pixel(190, 17 + 77), (30, 144, 255), "the base band")
+            self.assertEqual(harness.reg_get(), (200, 100, 50), "nothing stored before Save")
+            app.key("alt+s")
+            self.assertEqual(eventually(harness.reg_get, (30, 144, 255)), (30, 144, 255))
+            self.assertEqual(app.pixel(*CURRENT), (30, 144, 255))
+
+            app.click(*RED_BOX)
+            app.key("End", "shift+Home")
+            app.type("0")
+            app.click(*SAVE)  # leaving the box enters it, then Save stores it
+            self.assertEqual(eventually(harness.reg_get, (0, 144, 255)), (0, 144, 255))
+            self.assertEqual(app.pixel(*NEW), (0, 144, 255))
+
+
+if __name__ == "__main__":
+    harness.main()
