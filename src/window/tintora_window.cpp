@@ -21,6 +21,21 @@
 #endif
 
 namespace tintora {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+SIZE FrameSizeAt(int dpi) noexcept {
+    return platform::FrameSize(platform::Scale(kClientWidth, dpi), platform::Scale(kClientHeight, dpi),
+                               kStyle, kExStyle, dpi);
+}
+
+HINSTANCE InstanceOf(HWND window) noexcept {
+    return reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+} // namespace
 
 bool TintoraWindow::Register(HINSTANCE instance) {
     // Loads common controls 6, which the manifest asks for, so buttons and boxes look current.
@@ -73,10 +88,6 @@ bool TintoraWindow::Create(HINSTANCE instance) {
     return true;
 }
 
-HINSTANCE TintoraWindow::Instance() const noexcept {
-    return reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-}
-
 LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_CREATE: return OnCreate() ? 0 : -1;
@@ -105,7 +116,7 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 // colour Messenger has stored.
 bool TintoraWindow::OnCreate() noexcept {
     const int dpi = platform::WindowDpi(hwnd_);
-    if (!pictures_.Load(Instance(), dpi)) return false;
+    if (!pictures_.Load(InstanceOf(hwnd_), dpi)) return false;
     if (!controls_.Create(hwnd_, dpi, view_.ShownArrowTop(), *this) || !view_.Attach(hwnd_, kFrameTimer) ||
         !entries_.Attach(*this))
         return false;
@@ -155,17 +166,13 @@ LRESULT TintoraWindow::OnChangeUiState(WPARAM wParam, LPARAM lParam) noexcept {
     return result;
 }
 
-SIZE TintoraWindow::FrameSizeAt(int dpi) const noexcept {
-    return platform::FrameSize(platform::Scale(kClientWidth, dpi), platform::Scale(kClientHeight, dpi),
-                               kStyle, kExStyle, dpi);
-}
-
 // The class's icons are the system density's; a window on a monitor of another density takes its
 // own. The ones it had go once it has the new ones.
 void TintoraWindow::SetIcons() noexcept {
-    const platform::UniqueIcon oldIcon = std::exchange(icon_, LoadWindowIconAt(Instance(), true, Dpi()));
+    const platform::UniqueIcon oldIcon =
+        std::exchange(icon_, LoadWindowIconAt(InstanceOf(hwnd_), true, Dpi()));
     const platform::UniqueIcon oldSmallIcon =
-        std::exchange(smallIcon_, LoadWindowIconAt(Instance(), false, Dpi()));
+        std::exchange(smallIcon_, LoadWindowIconAt(InstanceOf(hwnd_), false, Dpi()));
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
     ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
@@ -174,7 +181,8 @@ void TintoraWindow::SetIcons() noexcept {
 // pictures are made anew for it, and the window takes the place Windows suggests.
 void TintoraWindow::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
     Pictures pictures;
-    if (pictures.Load(Instance(), dpi)) std::swap(pictures_, pictures); // the old go when nothing shows them
+    if (pictures.Load(InstanceOf(hwnd_), dpi))
+        std::swap(pictures_, pictures); // the old go when nothing shows them
     controls_.Place(dpi, view_.ShownArrowTop());
     // While sampling the sampler stands empty and the pointer is the eyedropper.
     if (!eyedropper_.Held()) controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());

@@ -56,9 +56,7 @@ private:
     void OnActivate(int state) noexcept;
     LRESULT OnChangeUiState(WPARAM wParam, LPARAM lParam) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
-    SIZE FrameSizeAt(int dpi) const noexcept;
     void SetIcons() noexcept;
-    HINSTANCE Instance() const noexcept;
 
     // What the user does (actions.cpp).
     void OnCommand(int id, int code) noexcept;
