@@ -179,11 +179,10 @@ LRESULT AnswerGetObject(HWND control, WPARAM wParam) {
 
 LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR source) noexcept {
-    if (message == SourceQuery() && message != 0) return static_cast<LRESULT>(source);
-    // The object id travels in the low 32 bits, sign-extended or not.
-    if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-        if (const LRESULT answer = AnswerGetObject(control, wParam); answer != 0) return answer;
-    }
+    LRESULT answer = 0;
+    if (AnswerAccessible(control, message, wParam, lParam, *reinterpret_cast<AccessibleSource*>(source),
+                         answer))
+        return answer;
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(control, &AccessibleProc, kSubclassId);
     return ::DefSubclassProc(control, message, wParam, lParam);
 }
@@ -193,6 +192,19 @@ LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARA
 bool MakeAccessible(HWND control, AccessibleSource& source) noexcept {
     return control != nullptr &&
            ::SetWindowSubclass(control, &AccessibleProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&source));
+}
+
+bool AnswerAccessible(HWND control, UINT message, WPARAM wParam, LPARAM lParam, AccessibleSource& source,
+                      LRESULT& answer) noexcept {
+    if (message == SourceQuery() && message != 0) {
+        answer = reinterpret_cast<LRESULT>(&source);
+        return true;
+    }
+    // The object id travels in the low 32 bits, sign-extended or not.
+    if (message != WM_GETOBJECT || static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT)
+        return false;
+    answer = AnswerGetObject(control, wParam);
+    return answer != 0;
 }
 
 void AnnounceValueChange(HWND control) noexcept {

@@ -24,6 +24,11 @@ protected:
 // outlives the control.
 bool MakeAccessible(HWND control, AccessibleSource& source) noexcept;
 
+// For a window class of one's own, which needs no subclass: its window procedure hands every message
+// here first. True when the message was a screen reader's and answer holds the reply.
+bool AnswerAccessible(HWND control, UINT message, WPARAM wParam, LPARAM lParam, AccessibleSource& source,
+                      LRESULT& answer) noexcept;
+
 // Tells screen readers that the control's value has changed.
 void AnnounceValueChange(HWND control) noexcept;
 

@@ -111,7 +111,7 @@ void PictureBox::Redraw() noexcept {
     Invalidate();
 }
 
-LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1; // the surface covers every pixel
@@ -128,8 +128,15 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS: OnFocus(false); return 0;
     case WM_NCPAINT: OnNcPaint(wParam); return 0;
     case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
-    default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    default: return OnOtherMessage(message, wParam, lParam);
     }
+}
+
+LRESULT PictureBox::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    LRESULT answer = 0;
+    if (accessible_ != nullptr && AnswerAccessible(hwnd_, message, wParam, lParam, *accessible_, answer))
+        return answer;
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 void PictureBox::OnPaint() noexcept {

@@ -9,6 +9,7 @@
 // does not depend on the density.
 #pragma once
 
+#include "platform/accessible.h"
 #include "platform/bound_window.h"
 #include "platform/dpi_scale.h"
 #include "platform/surface.h"
@@ -107,6 +108,9 @@ public:
     }
     void Invalidate() noexcept;
 
+    // Screen readers hear the source's texts for the box from now on.
+    void MakeAccessible(AccessibleSource& source) noexcept { accessible_ = &source; }
+
     bool Focused() const noexcept { return focused_; }
     // The focus cue of a box with a border: a dotted rectangle on the border, never over the
     // drawing. A box without one leaves the cue to its owner, who draws its frame.
@@ -115,7 +119,7 @@ public:
 
 private:
     template <typename Owner> friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void Redraw() noexcept;
     bool Fit(int dpi) noexcept;
     void OnPaint() noexcept;
@@ -126,6 +130,7 @@ private:
     bool OnKeyDown(WPARAM key) noexcept;
     void OnFocus(bool focused) noexcept;
     void OnCaptureChanged() noexcept;
+    LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void OnNcPaint(WPARAM region) noexcept;
 
     HWND hwnd_ = nullptr;
@@ -133,8 +138,9 @@ private:
     COLORREF back_ = RGB(255, 255, 255);
     HICON picture_ = nullptr;
     PictureBoxListener* listener_ = nullptr;
-    bool drawnOver_ = false;   // the surface holds more than the background and the picture
-    bool awaitsPaint_ = false; // invalidated, and WM_PAINT has not come yet
+    AccessibleSource* accessible_ = nullptr; // a box answers screen readers itself: no subclass in between
+    bool drawnOver_ = false;                 // the surface holds more than the background and the picture
+    bool awaitsPaint_ = false;               // invalidated, and WM_PAINT has not come yet
     bool focused_ = false;
     bool focusCue_ = false;
     int dpi_ = kBaseDpi;

@@ -15,8 +15,13 @@ bool Copy(const wchar_t* from, wchar_t* text, int size) {
 } // namespace
 
 void SpokenControls::Attach() noexcept {
-    for (const ControlLayout& layout : kControls)
-        if (SpokenNameOf(layout.id) != nullptr) platform::MakeAccessible(controls_.Control(layout.id), *this);
+    for (const ControlLayout& layout : kControls) {
+        if (SpokenNameOf(layout.id) == nullptr || controls_.Control(layout.id) == nullptr) continue;
+        if (layout.kind == ControlKind::PictureBox)
+            controls_.Box(layout.id).MakeAccessible(*this);
+        else
+            platform::MakeAccessible(controls_.Control(layout.id), *this);
+    }
     announced_ = model_.Chosen();
 }
 
