@@ -1,7 +1,7 @@
 // The eyedropper held, on the real program in its own process: a real button held on the sampler
 // (SendInput), the pointer resting on a window of this program whose colour it changes.
-// - CPU of Tintora's process while held still over unchanging content, beside the same program idle
-//   (the floor), each over three seconds of wall time.
+// - CPU of Tintora's process while held still over unchanging content, with the magnifier beside
+//   the pointer, beside the same program idle (the floor), each over three seconds of wall time.
 // - How long a colour change under the still pointer takes to reach the hex readout, against one
 //   display frame.
 // - Samples a second while the pointer moves: each move to a new colour waits until the readout shows
@@ -158,6 +158,8 @@ int wmain(int argc, wchar_t** argv) {
         if (UntilShown(tintora, patchColour) >= 0) {
             Pump(300);
             const double held = CpuPercent(process.hProcess, 3000);
+            const HWND magnifier = ::FindWindowW(L"TintoraMagnifier", nullptr);
+            const bool magnified = magnifier != nullptr && ::IsWindowVisible(magnifier);
             std::vector<double> follow;
             for (int i = 0; i < 11; ++i) {
                 const COLORREF next = RGB(40 + 17 * i, 200 - 13 * i, 90 + 7 * i);
@@ -175,7 +177,8 @@ int wmain(int argc, wchar_t** argv) {
             }
             const double rate = shown / (MillisecondsSince(start) / 1000.0);
             std::printf("eyedropper idle (not held): %.1f %% of a core\n", idle);
-            std::printf("eyedropper held still: %.1f %% of a core (target at most 10 %%)\n", held);
+            std::printf("eyedropper held still, %s: %.1f %% of a core (target at most 10 %%)\n",
+                        magnified ? "the magnifier beside it" : "NO MAGNIFIER SHOWN", held);
             std::printf("change under the still pointer to the readout: median %.1f ms, worst %.1f ms "
                         "(one frame: %.1f ms)\n",
                         follow[follow.size() / 2], follow.back(), 1000.0 / refreshRate);

@@ -39,7 +39,7 @@ tintora_win32_test(win32_window_tests tests/win32/window_test.cpp tests/win32/pl
 tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp tests/common/allocation_counter.cpp)
 target_include_directories(win32_picking_tests PRIVATE tests/common)
 target_link_libraries(win32_picking_tests PRIVATE psapi)
-tintora_win32_test(win32_eyedropper_tests tests/win32/eyedropper_test.cpp)
+tintora_win32_test(win32_eyedropper_tests tests/win32/eyedropper_test.cpp tests/win32/magnifier_test.cpp)
 tintora_win32_test(win32_messenger_tests tests/win32/messenger_test.cpp)
 tintora_win32_test(win32_keyboard_tests tests/win32/keyboard_test.cpp)
 tintora_win32_test(win32_entry_tests tests/win32/entry_test.cpp)

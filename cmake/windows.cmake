@@ -43,6 +43,7 @@ add_library(tintora_win STATIC
   src/window/entry_boxes.cpp
   src/window/eyedropper.cpp
   src/window/focus_cues.cpp
+  src/window/magnifier.cpp
   src/window/tintora_window.cpp)
 target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 comctl32 advapi32 ole32 oleaut32 oleacc uuid)
 target_compile_definitions(tintora_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)

@@ -13,4 +13,15 @@ int RefreshRate() noexcept {
     return kDefaultRefreshRate;
 }
 
+bool ExcludeFromCapture(HWND window) noexcept {
+    using SetAffinityFunction = BOOL(WINAPI*)(HWND, DWORD);
+    constexpr DWORD kExcludeFromCapture = 0x11; // WDA_EXCLUDEFROMCAPTURE, which older headers lack
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    const auto setAffinity = user32 == nullptr
+                                 ? nullptr
+                                 : reinterpret_cast<SetAffinityFunction>(reinterpret_cast<void (*)()>(
+                                       ::GetProcAddress(user32, "SetWindowDisplayAffinity")));
+    return setAffinity != nullptr && setAffinity(window, kExcludeFromCapture);
+}
+
 } // namespace tintora::platform

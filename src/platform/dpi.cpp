@@ -15,6 +15,7 @@ template <typename Function> Function User32Function(const char* name) noexcept 
 
 using GetDpiForSystemFunction = UINT(WINAPI*)();
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 } // namespace
@@ -31,6 +32,22 @@ int WindowDpi(HWND window) noexcept {
     static const auto forWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     const int dpi = forWindow != nullptr ? static_cast<int>(forWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpi();
+}
+
+int MonitorDpi(HMONITOR monitor) noexcept {
+    // shcore.dll comes with Windows 8.1; loaded once and kept, as the program uses it to its end.
+    static const auto forMonitor = [] {
+        const HMODULE shcore = ::LoadLibraryW(L"shcore.dll");
+        return shcore == nullptr ? nullptr
+                                 : reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void (*)()>(
+                                       ::GetProcAddress(shcore, "GetDpiForMonitor")));
+    }();
+    UINT x = 0, y = 0;
+    constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+    if (forMonitor != nullptr && monitor != nullptr &&
+        SUCCEEDED(forMonitor(monitor, kEffectiveDpi, &x, &y)) && y > 0)
+        return static_cast<int>(y);
+    return SystemDpi();
 }
 
 SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) noexcept {

@@ -11,6 +11,8 @@ namespace tintora::platform {
 int SystemDpi() noexcept;
 // Dots per inch of the monitor the window is on; the system's where Windows cannot tell.
 int WindowDpi(HWND window) noexcept;
+// Dots per inch of a monitor; the system's where Windows cannot tell (before 8.1).
+int MonitorDpi(HMONITOR monitor) noexcept;
 // The size of a window with that style around a client area of that size, at that density.
 SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) noexcept;
 

@@ -36,6 +36,11 @@ public:
     // Both corners inclusive, clipped to the surface.
     void Fill(int left, int top, int right, int bottom, COLORREF colour) noexcept;
     void Show(HDC target, const RECT& area) const noexcept;
+    // The pixels in memory, once GDI's drawing into them has landed.
+    PixelView View() noexcept {
+        SettleGdi();
+        return Pixels();
+    }
     // Fills this surface with the model enlarged to the density, nearest-neighbour (dpi_scale.h).
     void Enlarge(const Surface& model, int dpi) noexcept;
 

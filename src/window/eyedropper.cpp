@@ -2,6 +2,8 @@
 
 #include "platform/display.h"
 
+#include <algorithm>
+
 namespace tintora {
 
 void Eyedropper::Begin(HWND window, ControlSet& controls, const Pictures& pictures) noexcept {
@@ -9,6 +11,9 @@ void Eyedropper::Begin(HWND window, ControlSet& controls, const Pictures& pictur
     ::SetCursor(pictures.Eyedropper());
     controls.Box(picScreenColor).SetPicture(nullptr);
     screen_ = platform::GetWindowDc(nullptr);
+    // Without them the eyedropper still samples, one pixel at a time, with nothing beside it.
+    if (block_.Width() == 0) block_.Create(kMagnifiedSide, kMagnifiedSide);
+    magnifier_.Create(window);
     ::SetTimer(window, kFrameTimer, static_cast<UINT>(1000 / platform::RefreshRate()), nullptr);
 }
 
@@ -17,6 +22,7 @@ void Eyedropper::End(HWND window, ControlSet& controls, bool keepMouse) noexcept
     held_ = false; // first: letting the mouse go below comes back here as a lost capture
     ::KillTimer(window, kFrameTimer);
     screen_.reset();
+    magnifier_.Hide();
     ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
     controls.Box(picScreenColor).SetPicture(controls.Box(picMouse).Picture());
     if (!keepMouse && ::GetCapture() == controls.Control(picScreenColor)) ::ReleaseCapture();
@@ -28,25 +34,57 @@ std::optional<ColourValue> Eyedropper::Sample(bool checkButtons) noexcept {
         return std::nullopt;
     POINT point{}; // physical pixels; signed: monitors left of or above the primary have negative ones
     ::GetCursorPos(&point);
-    // The screen holds what the user sees, also where Windows enlarges a window that knows no
-    // density, whose own DC would answer at the wrong place.
-    const COLORREF shown = screen_ ? ::GetPixel(screen_.get(), point.x, point.y) : CLR_INVALID;
-    return shown != CLR_INVALID ? static_cast<ColourValue>(shown) : ReadInWindowUnder(point);
+    // The pointer jumped to where the magnifier still stands: it moves away first, and the next
+    // frame reads what it uncovered.
+    if (!magnifier_.ClearOf(point)) {
+        magnifier_.Follow(point);
+        return last_;
+    }
+    if (!CaptureScreen(point)) {
+        last_ = ReadInWindowUnder(point);
+    } else {
+        const COLORREF read = block_.Read(kMagnifiedReach, kMagnifiedReach);
+        if (magnifier_.MayBeItself(point, read)) return last_;
+        last_ = static_cast<ColourValue>(read);
+    }
+    magnifier_.Show(block_.View(), point);
+    return last_;
+}
+
+// The screen holds what the user sees, also where Windows enlarges a window that knows no density,
+// whose own DC would answer at the wrong place. One copy of the block around the tip; what lies off
+// every screen shows as such.
+bool Eyedropper::CaptureScreen(POINT point) noexcept {
+    if (!screen_ || block_.Width() == 0) return false;
+    const platform::Edges block = CapturedBlock({point.x, point.y});
+    const int left = std::max<int>(block.left, ::GetSystemMetrics(SM_XVIRTUALSCREEN));
+    const int top = std::max<int>(block.top, ::GetSystemMetrics(SM_YVIRTUALSCREEN));
+    const int right = std::min<int>(block.right, ::GetSystemMetrics(SM_XVIRTUALSCREEN) +
+                                                     ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    const int bottom = std::min<int>(block.bottom, ::GetSystemMetrics(SM_YVIRTUALSCREEN) +
+                                                       ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    if (left >= right || top >= bottom) return false;
+    if (left != block.left || top != block.top || right != block.right || bottom != block.bottom)
+        block_.Fill(0, 0, kMagnifiedSide - 1, kMagnifiedSide - 1, kOffScreen);
+    return ::BitBlt(block_.Dc(), left - block.left, top - block.top, right - left, bottom - top,
+                    screen_.get(), left, top, SRCCOPY) != FALSE;
 }
 
 // Where the screen cannot be read: the window under the pointer, of whatever program, through its
-// own DC, which is back before this returns.
+// own DC, which is back before this returns. The block comes from there too, its centre the sample.
 ColourValue Eyedropper::ReadInWindowUnder(POINT point) noexcept {
     const HWND under = ::WindowFromPoint(point);
     const platform::UniqueWindowDc dc = platform::GetWindowDc(under);
     ::ScreenToClient(under, &point);
     const COLORREF sample = ::GetPixel(dc.get(), point.x, point.y);
-    if (sample != CLR_INVALID) return static_cast<ColourValue>(sample);
+    if (block_.Width() == 0) return sample != CLR_INVALID ? static_cast<ColourValue>(sample) : kBlack;
+    block_.Fill(0, 0, kMagnifiedSide - 1, kMagnifiedSide - 1, kOffScreen);
     // GetPixel answers CLR_INVALID outside the client DC's clip (a title bar, a border), where a
     // block copy still reads what is shown.
-    if (scratch_.Width() == 0 && !scratch_.Create(1, 1)) return kBlack;
-    ::BitBlt(scratch_.Dc(), 0, 0, 1, 1, dc.get(), point.x, point.y, SRCCOPY);
-    return static_cast<ColourValue>(scratch_.Read(0, 0));
+    ::BitBlt(block_.Dc(), 0, 0, kMagnifiedSide, kMagnifiedSide, dc.get(), point.x - kMagnifiedReach,
+             point.y - kMagnifiedReach, SRCCOPY);
+    if (sample != CLR_INVALID) block_.Write(kMagnifiedReach, kMagnifiedReach, sample);
+    return static_cast<ColourValue>(block_.Read(kMagnifiedReach, kMagnifiedReach));
 }
 
 bool Eyedropper::Nudge(PickKey key, bool shift) noexcept {

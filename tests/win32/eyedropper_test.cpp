@@ -1,99 +1,10 @@
 // The eyedropper on the real window, held with a real mouse button (SendInput), so that the
 // program sees the button as the system does: samples while held, a lost mouse or a button found up
 // ends it as a release would, Escape takes it back, and closing while held ends cleanly.
-#include "window_fixture.h"
-
-#include <chrono>
-#include <functional>
+#include "held_eyedropper.h"
 
 using namespace tintora;
 using namespace tintora::testing;
-
-namespace {
-
-// Pumps messages, waiting for input between rounds, until the condition holds or the deadline passes.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PumpMessages();
-    }
-    return true;
-}
-
-void Button(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof input);
-}
-
-// A plain window of one colour, on top of everything, that the pointer can rest on.
-class ColourPatch {
-public:
-    explicit ColourPatch(POINT at) {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = &ColourPatch::Proc;
-        windowClass.hInstance = ::GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"ColourPatch";
-        ::RegisterClassW(&windowClass);
-        hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"ColourPatch", L"",
-                                  WS_POPUP, at.x - 20, at.y - 20, 40, 40, nullptr, nullptr,
-                                  windowClass.hInstance, nullptr);
-        ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    }
-    ~ColourPatch() { ::DestroyWindow(hwnd_); }
-    void Paint(COLORREF colour) {
-        ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
-        ::InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-
-private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-        if (message != WM_PAINT) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-        PAINTSTRUCT paint{};
-        const HDC dc = ::BeginPaint(hwnd, &paint);
-        const HBRUSH brush =
-            ::CreateSolidBrush(static_cast<COLORREF>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
-        ::FillRect(dc, &paint.rcPaint, brush);
-        ::DeleteObject(brush);
-        ::EndPaint(hwnd, &paint);
-        return 0;
-    }
-    HWND hwnd_ = nullptr;
-};
-
-class HeldEyedropper : public WindowTest {
-protected:
-    HWND Sampler() { return form_->Control(picScreenColor); }
-    bool Held() { return form_->Box(picScreenColor).Picture() == nullptr; }
-    POINT OnScreen(ControlId id, int x, int y) {
-        POINT point{x, y};
-        ::ClientToScreen(form_->Control(id), &point);
-        return point;
-    }
-    // Presses a real left button on the sampler and waits until the window has it.
-    void Hold() {
-        const POINT at = OnScreen(picScreenColor, 5, 5);
-        ::SetCursorPos(at.x, at.y);
-        Button(MOUSEEVENTF_LEFTDOWN);
-        ASSERT_TRUE(WaitFor([&] { return Held(); })) << "the press did not reach the sampler";
-    }
-    void TearDown() override {
-        if (::GetAsyncKeyState(VK_LBUTTON) < 0) Button(MOUSEEVENTF_LEFTUP);
-        WindowTest::TearDown();
-    }
-    POINT Palette(int x, int y) { return OnScreen(picColors, x, y); }
-    COLORREF PaletteShown(int x, int y) {
-        const POINT at = Palette(x, y);
-        POINT client = at;
-        ::ScreenToClient(form_->Hwnd(), &client);
-        return ScreenPixel(form_->Hwnd(), client.x, client.y);
-    }
-};
-
-} // namespace
 
 TEST_F(HeldEyedropper, FollowsThePointerWhileHeldAndTheReleaseKeepsTheLastSample) {
     Open();

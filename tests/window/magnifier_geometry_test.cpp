@@ -1,0 +1,139 @@
+// The magnifier's size, place and picture, decided without a window.
+#include "window/magnifier_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+using namespace tintora;
+using platform::Edges;
+
+namespace {
+
+bool Inside(const Edges& inner, const Edges& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// Pointer positions along one side of a monitor: every pixel near both ends, a few in between.
+std::vector<int> Along(int low, int high) {
+    std::vector<int> at;
+    for (int p = low; p < high; p += (p - low < 300 || high - p < 300) ? 1 : 97)
+        at.push_back(p);
+    return at;
+}
+
+} // namespace
+
+TEST(MagnifierPlace, StaysOnTheMonitorNearTheTipAndClearOfTheCapturedBlockOnEveryMonitor) {
+    const Edges monitors[] = {
+        {0, 0, 1920, 1080},     // the primary
+        {-1280, -300, 0, 724},  // left of it and higher
+        {1920, -1440, 4480, 0}, // above and right of it
+        {-800, 1080, 0, 1680},  // below and left
+    };
+    for (int dpi : {96, 144, 192}) {
+        const MagnifierLook look = MagnifierLookAt(dpi);
+        for (const Edges& monitor : monitors)
+            for (int x : Along(monitor.left, monitor.right))
+                for (int y : {monitor.top, monitor.top + 1, (monitor.top + monitor.bottom) / 2,
+                              monitor.bottom - 2, monitor.bottom - 1}) {
+                    const ScreenPoint tip{x, y};
+                    const Edges place = MagnifierPlace(tip, monitor, look);
+                    ASSERT_TRUE(Inside(place, monitor)) << dpi << " at " << x << "," << y;
+                    ASSERT_FALSE(Overlap(place, CapturedBlock(tip))) << dpi << " at " << x << "," << y;
+                    // Near: one of its edges a gap away from the tip along each axis.
+                    ASSERT_TRUE(place.left == x + look.gap || place.right == x - look.gap) << x;
+                    ASSERT_TRUE(place.top == y + look.gap || place.bottom == y - look.gap) << y;
+                }
+        // And along the other axis, at the monitors' left and right edges.
+        for (const Edges& monitor : monitors)
+            for (int y : Along(monitor.top, monitor.bottom))
+                for (int x : {monitor.left, monitor.right - 1}) {
+                    const Edges place = MagnifierPlace({x, y}, monitor, look);
+                    ASSERT_TRUE(Inside(place, monitor)) << dpi << " at " << x << "," << y;
+                    ASSERT_FALSE(Overlap(place, CapturedBlock({x, y}))) << dpi << " at " << x << "," << y;
+                }
+    }
+}
+
+TEST(MagnifierPlace, BelowRightOfTheTipFlippingOnlyWhereItWouldRunOff) {
+    const MagnifierLook look = MagnifierLookAt(96);
+    const Edges monitor{-1280, -300, 0, 724};
+    const Edges middle = MagnifierPlace({-640, 200}, monitor, look);
+    EXPECT_EQ(middle.left, -640 + look.gap);
+    EXPECT_EQ(middle.top, 200 + look.gap);
+    // The last tip whose magnifier still fits on the right, and the first that goes left.
+    const int lastRight = monitor.right - look.gap - look.side;
+    EXPECT_EQ(MagnifierPlace({lastRight, 200}, monitor, look).right, monitor.right);
+    EXPECT_EQ(MagnifierPlace({lastRight + 1, 200}, monitor, look).right, lastRight + 1 - look.gap);
+    const int lastBelow = monitor.bottom - look.gap - look.side;
+    EXPECT_EQ(MagnifierPlace({-640, lastBelow}, monitor, look).top, lastBelow + look.gap);
+    EXPECT_EQ(MagnifierPlace({-640, lastBelow + 1}, monitor, look).bottom, lastBelow + 1 - look.gap);
+    // A monitor too small for it on either side still has it wholly.
+    const Edges tiny{100, 100, 100 + look.side + 10, 100 + look.side + 10};
+    EXPECT_TRUE(Inside(MagnifierPlace({105, 205}, tiny, look), tiny));
+}
+
+TEST(MagnifierLook, AboutTenTimesElevenPixelsAtEveryDensity) {
+    EXPECT_NEAR(MagnifierLookAt(96).side, 120, 5);
+    for (int dpi : {96, 120, 144, 192, 288}) {
+        const MagnifierLook look = MagnifierLookAt(dpi);
+        EXPECT_NEAR(look.side, 120 * dpi / 96, 12 * dpi / 96) << dpi; // whole cells round
+        EXPECT_GT(look.gap, kMagnifiedReach) << dpi;
+    }
+    // Below 96 dpi the gap still clears the captured block.
+    EXPECT_GT(MagnifierLookAt(24).gap, kMagnifiedReach);
+}
+
+TEST(DrawMagnified, EveryCellShowsItsOwnPixelWholeAndTheCentreIsFramed) {
+    std::uint32_t blockBits[kMagnifiedSide * kMagnifiedSide];
+    const platform::PixelView block{blockBits, kMagnifiedSide, kMagnifiedSide};
+    for (int y = 0; y < kMagnifiedSide; ++y)
+        for (int x = 0; x < kMagnifiedSide; ++x)
+            block.Write(x, y, PackRgb(20 * x, 20 * y, 7)); // dark: a white frame
+    for (int dpi : {96, 144, 192}) {
+        const MagnifierLook look = MagnifierLookAt(dpi);
+        std::vector<std::uint32_t> bits(static_cast<std::size_t>(look.side * look.side), 0xABCDEFu);
+        const platform::PixelView shown{bits.data(), look.side, look.side};
+        DrawMagnified(block, shown, look);
+        const int centreLeft = look.line + kMagnifiedReach * look.cell;
+        const int centreRight = centreLeft + look.cell; // exclusive
+        int centrePixels = 0, framePixels = 0;
+        for (int y = 0; y < look.side; ++y)
+            for (int x = 0; x < look.side; ++x) {
+                const std::uint32_t colour = shown.Read(x, y);
+                const bool onBorder = x < look.line || y < look.line || x >= look.side - look.line ||
+                                      y >= look.side - look.line;
+                const bool inCentre =
+                    x >= centreLeft && x < centreRight && y >= centreLeft && y < centreRight;
+                const bool onFrame = !inCentre && x >= centreLeft - look.line &&
+                                     x < centreRight + look.line && y >= centreLeft - look.line &&
+                                     y < centreRight + look.line;
+                const std::uint32_t own =
+                    block.Read((x - look.line) / look.cell, (y - look.line) / look.cell);
+                if (onBorder)
+                    ASSERT_EQ(colour, static_cast<std::uint32_t>(kMagnifierBorder))
+                        << dpi << " " << x << "," << y;
+                else if (onFrame)
+                    ASSERT_EQ(colour, static_cast<std::uint32_t>(kWhite)) << dpi << " " << x << "," << y;
+                else
+                    ASSERT_EQ(colour, own) << dpi << " " << x << "," << y;
+                centrePixels += inCentre && colour == block.Read(kMagnifiedReach, kMagnifiedReach);
+                framePixels += onFrame;
+            }
+        EXPECT_EQ(centrePixels, look.cell * look.cell) << "the centre cell is whole, " << dpi;
+        EXPECT_EQ(framePixels, 4 * look.line * (look.cell + look.line)) << dpi;
+        // The middle pixel of the magnifier is within the centre cell.
+        EXPECT_EQ(shown.Read(look.side / 2, look.side / 2), block.Read(kMagnifiedReach, kMagnifiedReach));
+    }
+    // A light centre gets a black frame.
+    block.Write(kMagnifiedReach, kMagnifiedReach, PackRgb(250, 240, 200));
+    const MagnifierLook look = MagnifierLookAt(96);
+    std::vector<std::uint32_t> bits(static_cast<std::size_t>(look.side * look.side));
+    DrawMagnified(block, platform::PixelView{bits.data(), look.side, look.side}, look);
+    EXPECT_EQ(platform::PixelView({bits.data(), look.side, look.side})
+                  .Read(look.line + kMagnifiedReach * look.cell - 1, look.side / 2),
+              static_cast<std::uint32_t>(kBlack));
+}
