@@ -10,7 +10,6 @@ endif()
 find_package(GTest REQUIRED)
 enable_testing()
 add_executable(tintora_unit_tests
-  tests/colour/colour_test.cpp
   tests/colour/hsl_every_colour_test.cpp
   tests/colour/hsl_inverse_test.cpp
   tests/common/allocation_counter.cpp

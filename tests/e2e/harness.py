@@ -39,16 +39,15 @@ def reg_get():
 
 
 def wait_for(read, expected=None, until=None, timeout=10, what="the expected state"):
-    """Reads read() again and again until its value equals expected (or until(value) holds) and returns
-    that value; after timeout seconds fails, showing the last value read. Every action is followed
-    by such a wait for what it shows: the machine may be busy, and no fixed pause fits every load."""
+    """Polls read() until it equals expected (or until(value) holds) and returns that value, or fails at
+    the deadline with the last value read. A busy machine fits no fixed pause."""
     matches = until if until is not None else (lambda value: value == expected)
     deadline = time.monotonic() + timeout
     while not matches(value := read()):
         if time.monotonic() > deadline:
             wanted = "" if until is not None else ", expected %r" % (expected,)
             raise AssertionError("%s: %r after %s s%s" % (what, value, timeout, wanted))
-        time.sleep(0.02)  # between reads, so a busy machine is not made busier
+        time.sleep(0.02)
     return value
 
 
@@ -61,9 +60,8 @@ def user_registry():
 
 
 class Tintora:
-    """One running Tintora: `with Tintora() as app:`, entered once the window is painted. With dpi, the
-    prefix's density is set before the program starts, and client points are screen pixels. Actions
-    return at once: wait for what they show."""
+    """One running Tintora, entered once painted, at the prefix density dpi; points are client pixels.
+    Actions return at once: wait for what they show."""
 
     def __init__(self, dpi=96):
         self.dpi, self.x = dpi, xdisplay.Display()
@@ -80,8 +78,7 @@ class Tintora:
         return self
 
     def locate(self):
-        """Finds the client area on the screen, or None while the window is not wholly on it. The frame is
-        as wide left, right and below the client area; the caption takes the rest."""
+        """The client area's origin on the screen, or None while the window is not wholly on it."""
         found = run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split()
         geometry = run("xdotool", "getwindowgeometry", found[0], check=False).stdout if found else ""
         position = re.search(r"Position: (-?\d+),(-?\d+)", geometry)
@@ -109,35 +106,31 @@ class Tintora:
     def move(self, x, y):
         run("xdotool", "mousemove", *map(str, self.screen(x, y)))
 
-    def click(self, x, y):
+    def click(self, x, y, action="click"):
         self.move(x, y)
-        run("xdotool", "click", "1")
+        run("xdotool", action, "1")
 
     def press(self, x, y):
-        self.move(x, y)
-        run("xdotool", "mousedown", "1")
+        self.click(x, y, "mousedown")
 
     def release(self):
         run("xdotool", "mouseup", "1")
 
-    def key(self, *keys):
+    def key(self, *keys, action="key"):
         # Keys go to where the pointer is: keep it over the window, on a spot that does nothing.
         self.move(scale(150, self.dpi), scale(262, self.dpi))
-        run("xdotool", "key", *keys)
+        run("xdotool", action, *keys)
 
     def shows(self, point, expected, what="the pixel"):
-        """Waits for a client point to show the colour expected, and returns it."""
         return wait_for(lambda: self.pixel(*point), expected, what="%s at %s" % (what, point))
 
     def settle(self):
-        """Waits until the program has answered a probe: for an action that must change nothing, so has
-        nothing to wait for. Its window answers from its message loop, which takes in the pointer and
-        keys sent before the probe long before the probe (a whole program) gets to ask."""
+        """Waits for the program to answer a probe, after an action that must change nothing: its message
+        loop takes in the input sent before long before the probe (a whole program) asks."""
         self.heard(1026)
 
     def type(self, text):
-        self.move(scale(150, self.dpi), scale(262, self.dpi))
-        run("xdotool", "type", text)
+        self.key(text, action="type")
 
     def heard(self, *controls):
         """What a screen reader hears from each control, by id: name, value and description, in turn."""
@@ -148,12 +141,8 @@ class Tintora:
         return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
 
 
-def eventually(probe, expected, seconds=10):
-    """What probe() gives once it gives expected, or at the deadline, polled."""
-    deadline = time.time() + seconds
-    while (got := probe()) != expected and time.time() < deadline:
-        time.sleep(0.05)
-    return got
+def eventually(probe, expected):
+    return wait_for(probe, expected)
 
 
 def main():

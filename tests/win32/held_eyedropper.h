@@ -4,6 +4,8 @@
 
 #include "window_fixture.h"
 
+#include "window/magnifier.h"
+
 #include <chrono>
 #include <functional>
 
@@ -46,10 +48,9 @@ public:
     ~ColourPatch() { ::DestroyWindow(hwnd_); }
     ColourPatch(const ColourPatch&) = delete;
     ColourPatch& operator=(const ColourPatch&) = delete;
-    void Paint(COLORREF colour) { Paint(colour, colour); }
-    void Paint(COLORREF first, COLORREF second) {
+    void Paint(COLORREF first, COLORREF second = CLR_INVALID) {
         first_ = first;
-        second_ = second;
+        second_ = second == CLR_INVALID ? first : second;
         ::InvalidateRect(hwnd_, nullptr, FALSE);
     }
     // A square of one colour, centred on a point of the patch.
@@ -94,6 +95,8 @@ class HeldEyedropper : public WindowTest {
 protected:
     HWND Sampler() { return form_->Control(picScreenColor); }
     bool Held() { return form_->Box(picScreenColor).Picture() == nullptr; }
+    static HWND Magnifier() { return ::FindWindowW(tintora::Magnifier::kClassName, nullptr); }
+    static bool MagnifierShown() { return Magnifier() != nullptr && ::IsWindowVisible(Magnifier()); }
     POINT OnScreen(ControlId id, int x, int y) {
         POINT point{x, y};
         ::ClientToScreen(form_->Control(id), &point);
@@ -112,8 +115,7 @@ protected:
     }
     POINT Palette(int x, int y) { return OnScreen(picColors, x, y); }
     COLORREF PaletteShown(int x, int y) {
-        const POINT at = Palette(x, y);
-        POINT client = at;
+        POINT client = Palette(x, y);
         ::ScreenToClient(form_->Hwnd(), &client);
         return ScreenPixel(form_->Hwnd(), client.x, client.y);
     }

@@ -1,11 +1,21 @@
 #include "window_fixture.h"
 
+#include "platform/message_loop.h"
+
+#include <utility>
+
 namespace tintora::testing {
 namespace {
 
 constexpr const char* kSubKey = "Software\\Microsoft\\MSNMessenger";
 
 LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+
+std::vector<HWND> announced;
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) announced.push_back(window);
+}
 
 } // namespace
 
@@ -82,7 +92,36 @@ TintoraWindow& WindowTest::Open() {
     return *form_;
 }
 
+TintoraWindow& WindowTest::OpenFocused(std::uint32_t stored, ControlId id) {
+    StoreImColor(stored);
+    ::SetForegroundWindow(Open().Hwnd());
+    ::SetFocus(form_->Control(id));
+    return *form_;
+}
+
+void WindowTest::Key(WPARAM key, BYTE held) {
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    state[VK_SHIFT] = state[VK_CONTROL] = 0;
+    if (held != 0) state[held] = 0x80;
+    ::SetKeyboardState(state);
+    ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
+    ::PostMessageW(::GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    platform::PumpPendingMessages(form_->Hwnd());
+    state[held] = 0;
+    ::SetKeyboardState(state);
+}
+
+std::vector<HWND> WindowTest::Heard() {
+    if (hook_ == nullptr)
+        hook_ = ::SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &OnWinEvent,
+                                  ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    PumpMessages();
+    return std::exchange(announced, {});
+}
+
 void WindowTest::TearDown() {
+    if (hook_ != nullptr) ::UnhookWinEvent(hook_);
     form_.reset();
     PumpMessages(); // takes the WM_QUIT the window posted as it went
     DeleteMessengerKey();

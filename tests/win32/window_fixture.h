@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tintora::testing {
 
@@ -29,7 +30,13 @@ void Release(HWND box, int x, int y, UINT message = WM_LBUTTONUP);
 class WindowTest : public ::testing::Test {
 protected:
     TintoraWindow& Open(); // a fresh window, created (started from the registry) and shown
+    TintoraWindow& OpenFocused(std::uint32_t stored, ControlId id); // in front, with the focus on id
     void TearDown() override;
+    // A key to the focus through the program's own pump, dialog navigation included; held is
+    // VK_SHIFT or VK_CONTROL, held down meanwhile.
+    void Key(WPARAM key, BYTE held = 0);
+    // The windows screen readers were told changed value since the last call; the first starts listening.
+    std::vector<HWND> Heard();
     void Click(ControlId id, int x, int y) {
         Press(form_->Control(id), x, y);
         Release(form_->Control(id), x, y);
@@ -49,6 +56,7 @@ protected:
         return form_->Box(picGradient).ReadPixel(0, row);
     }
     std::unique_ptr<TintoraWindow> form_;
+    HWINEVENTHOOK hook_ = nullptr;
 };
 
 } // namespace tintora::testing
