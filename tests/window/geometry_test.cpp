@@ -1,6 +1,5 @@
 // Where the window puts its controls, frames, arrow and cues, decided without a window.
 #include "window/geometry.h"
-#include "window/keys.h"
 #include "window/palette_cue.h"
 
 #include <gtest/gtest.h>
@@ -50,13 +49,4 @@ TEST(PaletteCue, ARingAroundThePickOnThePaletteOnlyInAContrastingInk) {
     EXPECT_EQ(CueInk(kWhite), kBlack);
     EXPECT_EQ(CueInk(PackRgb(0, 0, 255)), kWhite);
     EXPECT_EQ(CueInk(PackRgb(0, 255, 0)), kBlack);
-}
-
-TEST(Keys, OnlyTheArrowsPagesHomeAndEndPick) {
-    EXPECT_EQ(PickKeyOf(platform::kKeyPageDown), PickKey::PageDown);
-    EXPECT_EQ(PickKeyOf(platform::kKeyLeft), PickKey::Left);
-    EXPECT_FALSE(PickKeyOf(platform::kKeyTab));
-    EXPECT_FALSE(PickKeyOf('A'));
-    EXPECT_TRUE(platform::IsNavigationKey(platform::kKeyTab));
-    EXPECT_FALSE(platform::IsNavigationKey(platform::kKeyEscape));
 }

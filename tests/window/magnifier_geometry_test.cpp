@@ -73,11 +73,12 @@ TEST(MagnifierPlace, BelowRightOfTheTipFlippingOnlyWhereItWouldRunOff) {
 }
 
 TEST(MagnifierLook, AboutTenTimesElevenPixelsAtEveryDensityClearOfTheCapturedBlock) {
-    for (int dpi : {24, 96, 144, 192, 288}) {
+    for (int dpi : {96, 120, 144, 192, 288}) {
         const MagnifierLook look = MagnifierLookAt(dpi);
         EXPECT_NEAR(look.side, 120 * dpi / 96, 12 * dpi / 96) << dpi; // whole cells round
         EXPECT_GT(look.gap, kMagnifiedReach) << dpi;
     }
+    EXPECT_GT(MagnifierLookAt(24).gap, kMagnifiedReach) << "below 96 dpi too";
 }
 
 TEST(DrawMagnified, EveryCellShowsItsOwnPixelWholeAndTheCentreIsFramedInAContrastingInk) {
