@@ -55,11 +55,7 @@ bool ControlSet::CreateControl(const ControlLayout& layout, int arrowTop,
         control = box.Hwnd();
         break;
     }
-    case ControlKind::Label:
-        style |= SS_NOPREFIX | ((layout.look & kCentred) ? SS_CENTER : SS_RIGHT);
-        control = ::CreateWindowExW(0, L"STATIC", layout.text, style, bounds.left, bounds.top, width, height,
-                                    parent_, id, instance, nullptr);
-        break;
+    case ControlKind::Label: return true; // the window draws the labels itself
     case ControlKind::TextBox:
         style |= ES_AUTOHSCROLL;
         control = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", layout.text, style, bounds.left, bounds.top,
@@ -73,12 +69,7 @@ bool ControlSet::CreateControl(const ControlLayout& layout, int arrowTop,
     }
     if (control == nullptr) return false;
     controls_[IndexOf(layout.id)] = control;
-    // Labels lie beneath every other control (a label's last row meets a swatch's border). Tab
-    // order is unchanged: labels take no focus.
-    if (layout.kind == ControlKind::Label)
-        ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetFont(control, layout);
-    if (layout.look & kRightAligned) FitLabel(control, layout);
     return true;
 }
 
@@ -88,7 +79,7 @@ void ControlSet::Place(int dpi, int arrowTop) {
     const ControlFonts oldFonts = std::exchange(fonts_, ControlFonts::Make(dpi));
     for (const ControlLayout& layout : kControls) {
         const RECT bounds = BoundsOf(layout, arrowTop);
-        if (layout.kind == ControlKind::Image) continue;
+        if (layout.kind == ControlKind::Image || layout.kind == ControlKind::Label) continue;
         if (layout.kind == ControlKind::PictureBox) {
             Box(layout.id).Place(bounds, dpi);
             continue;
@@ -97,7 +88,6 @@ void ControlSet::Place(int dpi, int arrowTop) {
         ::SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
                        bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SetFont(control, layout);
-        if (layout.look & kRightAligned) FitLabel(control, layout);
     }
 }
 
@@ -114,17 +104,23 @@ RECT ControlSet::BoundsOf(const ControlLayout& layout, int arrowTop) const noexc
     return RECT{edges.left, edges.top, edges.right, edges.bottom};
 }
 
-// Labels size themselves to their text and keep their right edge, whatever the font.
-void ControlSet::FitLabel(HWND label, const ControlLayout& layout) noexcept {
-    const platform::Edges edges = ControlEdges(layout, dpi_, 0);
-    SIZE extent{};
-    {
-        const platform::UniqueWindowDc dc = platform::GetWindowDc(label);
-        platform::SelectionGuard selection(dc.get(), fonts_.For(layout));
-        ::GetTextExtentPoint32W(dc.get(), layout.text, lstrlenW(layout.text), &extent);
+RECT ControlSet::LabelBounds(const ControlLayout& layout) const noexcept {
+    const platform::Edges edges = LabelEdges(layout, dpi_);
+    return RECT{edges.left, edges.top, edges.right, edges.bottom};
+}
+
+// Labels are drawn by the window, beneath every control (a label's last row meets a swatch's border):
+// a window each would cost more to make and paint than the text itself.
+void ControlSet::PaintLabels(HDC dc) const noexcept {
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+    for (const ControlLayout& layout : kControls) {
+        if (layout.kind != ControlKind::Label) continue;
+        RECT bounds = LabelBounds(layout);
+        const platform::SelectionGuard font(dc, fonts_.For(layout));
+        const UINT format = (layout.look & kCentred) ? DT_CENTER | DT_WORDBREAK : DT_RIGHT | DT_SINGLELINE;
+        ::DrawTextW(dc, layout.text, -1, &bounds, format | DT_NOPREFIX);
     }
-    const int left = FittedLeft(edges, extent.cx);
-    ::MoveWindow(label, left, edges.top, edges.right - left, edges.bottom - edges.top, FALSE);
 }
 
 } // namespace tintora

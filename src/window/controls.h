@@ -18,7 +18,8 @@ public:
     ControlSet(const ControlSet&) = delete;
     ControlSet& operator=(const ControlSet&) = delete;
 
-    // Every control of the layout, children of parent, but the arrow, which the window draws itself;
+    // Every control of the layout, children of parent, but the arrow and the labels, which the window
+    // draws itself;
     // picture boxes report to the listener (the hidden eyedropper copy to no one).
     bool Create(HWND parent, int dpi, int arrowTop, platform::PictureBoxListener& listener);
     // Every control at its place and with its font at a new density.
@@ -37,10 +38,14 @@ private:
 public:
     // Where a control goes at the window's density; the arrow's top edge follows the marker.
     RECT BoundsOf(const ControlLayout& layout, int arrowTop) const noexcept;
+    // The room a label's text is drawn in, and the font a control or label shows its text in.
+    RECT LabelBounds(const ControlLayout& layout) const noexcept;
+    HFONT FontFor(const ControlLayout& layout) const noexcept { return fonts_.For(layout); }
+    // The labels, drawn by the window beneath every control.
+    void PaintLabels(HDC dc) const noexcept;
 
 private:
     void SetFont(HWND control, const ControlLayout& layout) noexcept;
-    void FitLabel(HWND label, const ControlLayout& layout) noexcept;
 
     HWND parent_ = nullptr;
     int dpi_ = platform::kBaseDpi;

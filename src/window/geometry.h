@@ -20,9 +20,12 @@ constexpr platform::Edges ControlEdges(const ControlLayout& layout, int dpi, int
     return platform::ScaleEdges(layout.left, layout.top, layout.width, layout.height, dpi);
 }
 
-// A label sized to its text keeps its right edge: where its left edge goes for a text that wide.
-constexpr int FittedLeft(const platform::Edges& edges, int textWidth) {
-    return textWidth > edges.right - edges.left ? edges.right - textWidth : edges.left;
+// The room a label's text is drawn in. A right-aligned label keeps its right edge and may take the
+// room to its left as far as the strip's arrow, whatever the font.
+constexpr platform::Edges LabelEdges(const ControlLayout& layout, int dpi) {
+    platform::Edges edges = ControlEdges(layout, dpi, 0);
+    if (layout.look & kRightAligned) edges.left = platform::Scale(kArrowLeft + kArrowWidth, dpi);
+    return edges;
 }
 
 // The four sides of a frame one layout pixel wide (as many window pixels as that scales to): top,

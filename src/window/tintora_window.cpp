@@ -136,8 +136,8 @@ LRESULT TintoraWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) noexcept {
     return TRUE;
 }
 
-// The two frames around the palette and the strip, the arrow beside the marked row, then the focus
-// cues over the frames.
+// The two frames around the palette and the strip, the labels, the arrow beside the marked row, then
+// the focus cues over the frames.
 void TintoraWindow::OnPaint() noexcept {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
@@ -147,6 +147,7 @@ void TintoraWindow::OnPaint() noexcept {
             const RECT rect{side.left, side.top, side.right, side.bottom};
             ::FillRect(dc, &rect, frame);
         }
+    controls_.PaintLabels(dc);
     const RECT arrow = controls_.BoundsOf(LayoutOf(imgArrow), view_.ShownArrowTop());
     ::DrawIconEx(dc, arrow.left, arrow.top, pictures_.Arrow(), 0, 0, 0, nullptr, DI_NORMAL);
     focusCues_.Paint(hwnd_, dc);

@@ -35,6 +35,7 @@ public:
     HWND Control(ControlId id) const noexcept { return controls_.Control(id); }
     const platform::PictureBox& Box(ControlId id) const noexcept { return controls_.Box(id); }
     const ColourModel& Model() const noexcept { return model_; }
+    const ControlSet& Controls() const noexcept { return controls_; }
     // Dots per inch the window is laid out for: its monitor's.
     int Dpi() const noexcept { return controls_.Dpi(); }
     // Where the window draws the arrow beside the strip, in its client area.

@@ -40,15 +40,26 @@ TEST_F(Density, EveryControlWithItsTextAndFontAtItsScaledPlace) {
     EXPECT_EQ(client.bottom, Scale(kClientHeight, dpi_));
     for (const ControlLayout& layout : kControls) {
         if (layout.id == imgArrow) continue;
-        const HWND control = form_->Control(layout.id);
-        const RECT rect = ClientRectIn(control, form_->Hwnd());
         const platform::Edges edges =
             platform::ScaleEdges(layout.left, layout.top, layout.width, layout.height, dpi_);
-        EXPECT_EQ(rect.top, edges.top) << layout.id;
-        EXPECT_EQ(rect.right, edges.right) << layout.id;
-        EXPECT_EQ(rect.bottom, edges.bottom) << layout.id;
-        // Labels sized to their text keep their right edge and may grow to the left.
-        EXPECT_TRUE(layout.look & kRightAligned ? rect.left <= edges.left : rect.left == edges.left)
+        const auto fontHeight = [](HFONT shown) {
+            LOGFONTW font{};
+            ::GetObjectW(shown, sizeof font, &font);
+            return font.lfHeight;
+        };
+        if (layout.kind ==
+            ControlKind::Label) { // drawn by the window: a right-aligned one keeps its right edge
+            const RECT room = form_->Controls().LabelBounds(layout);
+            EXPECT_TRUE(room.top == edges.top && room.right == edges.right && room.bottom == edges.bottom &&
+                        room.left <= edges.left)
+                << layout.id;
+            EXPECT_EQ(fontHeight(form_->Controls().FontFor(layout)), -Scale(11, dpi_)) << layout.id;
+            continue;
+        }
+        const HWND control = form_->Control(layout.id);
+        const RECT rect = ClientRectIn(control, form_->Hwnd());
+        EXPECT_TRUE(rect.left == edges.left && rect.top == edges.top && rect.right == edges.right &&
+                    rect.bottom == edges.bottom)
             << layout.id;
         EXPECT_FALSE(layout.kind == ControlKind::TextBox &&
                      (::GetWindowLongW(control, GWL_STYLE) & ES_READONLY))
@@ -56,9 +67,9 @@ TEST_F(Density, EveryControlWithItsTextAndFontAtItsScaledPlace) {
         EXPECT_EQ(::IsWindowVisible(control) != FALSE, !(layout.look & kHidden)) << layout.id;
         if (layout.kind == ControlKind::PictureBox) continue;
         EXPECT_TRUE(layout.kind == ControlKind::TextBox || TextOf(control) == layout.text) << layout.id;
-        LOGFONTW font{};
-        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, -Scale(11, dpi_)) << layout.id;
+        EXPECT_EQ(fontHeight(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0))),
+                  -Scale(11, dpi_))
+            << layout.id;
     }
 }
 

@@ -61,11 +61,11 @@ protected:
     bool fontless_ = false;
 };
 
-// A control's own font, selected into its own device context.
+// A font selected into a window's device context.
 struct ControlDc {
-    explicit ControlDc(HWND control)
-        : dc(platform::GetWindowDc(control))
-        , selection(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0))) {}
+    ControlDc(HWND window, HFONT font)
+        : dc(platform::GetWindowDc(window))
+        , selection(dc.get(), font) {}
     std::wstring Face() const {
         wchar_t face[LF_FACESIZE] = L"";
         ::GetTextFaceW(dc.get(), LF_FACESIZE, face);
@@ -80,13 +80,22 @@ struct ControlDc {
 TEST_F(TextFit, EveryCaptionAndReadoutFitsItsBoxInItsOwnFont) {
     for (const ControlLayout& layout : kControls) {
         if ((layout.look & kHidden) || !HasText(layout)) continue;
-        const HWND control = form_->Control(layout.id);
-        ASSERT_NE(::SendMessageW(control, WM_GETFONT, 0, 0), 0) << layout.id;
-        const ControlDc dc(control);
+        // Labels are drawn by the window, in their room; the other controls draw their own texts.
+        const bool label = layout.kind == ControlKind::Label;
+        const HWND control = label ? form_->Hwnd() : form_->Control(layout.id);
+        const HFONT font = label ? form_->Controls().FontFor(layout)
+                                 : reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr) << layout.id;
+        const ControlDc dc(control, font);
         TEXTMETRICW metrics{};
         ::GetTextMetricsW(dc.dc.get(), &metrics);
         RECT client{};
-        ::GetClientRect(control, &client);
+        if (label) {
+            const RECT room = form_->Controls().LabelBounds(layout);
+            client = RECT{0, 0, room.right - room.left, room.bottom - room.top};
+        } else {
+            ::GetClientRect(control, &client);
+        }
         // The characters' height within the box (the internal leading is room for accents).
         EXPECT_LE(metrics.tmHeight - metrics.tmInternalLeading, client.bottom) << layout.id;
         switch (layout.kind) {
@@ -104,20 +113,12 @@ TEST_F(TextFit, EveryCaptionAndReadoutFitsItsBoxInItsOwnFont) {
             break;
         }
         case ControlKind::Label: {
-            const LONG style = ::GetWindowLongW(control, GWL_STYLE);
-            const UINT format = DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0) |
-                                ((style & SS_TYPEMASK) == SS_CENTER  ? DT_CENTER
-                                 : (style & SS_TYPEMASK) == SS_RIGHT ? DT_RIGHT
-                                                                     : 0);
+            // Measured as if it could wrap: it must not need to. A right-aligned label's room ends at
+            // the strip's arrow, so it never runs into it.
             RECT rect = client;
-            ::DrawTextW(dc.dc.get(), layout.text, -1, &rect, format | DT_CALCRECT);
+            ::DrawTextW(dc.dc.get(), layout.text, -1, &rect, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
             EXPECT_LE(rect.right - rect.left, client.right) << layout.id << " is cut off";
             EXPECT_LE(rect.bottom - rect.top, metrics.tmHeight) << layout.id << " wraps to a second line";
-            // A label that grew to its text stays clear of the strip's arrow.
-            if (layout.look & kRightAligned) {
-                EXPECT_GE(ClientRectIn(control, form_->Hwnd()).left, Scale(kArrowLeft + kArrowWidth, dpi_))
-                    << layout.id;
-            }
             break;
         }
         default: { // a push button: its text inside the edge and the focus rectangle
@@ -140,11 +141,14 @@ TEST_F(TextFit, MsSansSerifWhereTheSystemHasIt) {
     for (const ControlLayout& layout : kControls) {
         if (!HasText(layout)) continue;
         LOGFONTW font{};
-        const HWND control = form_->Control(layout.id);
-        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        const HFONT shown =
+            layout.kind == ControlKind::Label
+                ? form_->Controls().FontFor(layout)
+                : reinterpret_cast<HFONT>(::SendMessageW(form_->Control(layout.id), WM_GETFONT, 0, 0));
+        ::GetObjectW(shown, sizeof font, &font);
         EXPECT_EQ(font.lfWeight, (layout.look & kBold) ? FW_BOLD : FW_NORMAL) << layout.id;
         if (dpi_ == 96 && layout.id != txtHexa) {
-            EXPECT_EQ(ControlDc(control).Face(), L"MS Sans Serif") << layout.id;
+            EXPECT_EQ(ControlDc(form_->Hwnd(), shown).Face(), L"MS Sans Serif") << layout.id;
         }
     }
 }

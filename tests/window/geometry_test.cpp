@@ -18,10 +18,11 @@ TEST(Geometry, ControlsScaleByTheirEdgesAndTheArrowsTipStaysBesideTheMarkedRow) 
     EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(75)).top, 17 + 75 - 4);
     EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(0)).top, 13);
     EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(171)).top, 184);
-    // A label wider than its room grows to the left; a narrower one keeps its place.
-    const platform::Edges label{100, 10, 130, 23};
-    EXPECT_EQ(FittedLeft(label, 42), 88);
-    EXPECT_EQ(FittedLeft(label, 12), 100);
+    // A right-aligned label keeps its right edge and has the room to its left up to the arrow.
+    const platform::Edges green = LabelEdges(LayoutOf(lblGreen), 144);
+    EXPECT_EQ(green.right, platform::Scale(224 + 32, 144));
+    EXPECT_EQ(green.left, platform::Scale(kArrowLeft + kArrowWidth, 144));
+    EXPECT_EQ(LabelEdges(LayoutOf(lblPicker), 96).left, 142) << "a centred label keeps its box";
 }
 
 TEST(Geometry, AFrameIsOneLayoutPixelWideAllAround) {
