@@ -5,6 +5,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -70,11 +71,17 @@ class Tintora:
         if self.dpi != 96:
             run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
                 "/d", str(self.dpi), "/f")
-        self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # What Wine and the program say is kept, and shown if the window never comes.
+        self.output = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(["wine", EXE], stdout=self.output, stderr=subprocess.STDOUT)
         # Entered once the palette is painted: the last screen pixel of its first pixel is pure red.
         corner = scale(9, self.dpi) + scale(1, self.dpi) - 1, scale(17, self.dpi) + scale(1, self.dpi) - 1
-        wait_for(lambda: self.locate() and self.pixel(*corner), (255, 0, 0), timeout=30,
-                 what="the palette's top-left pixel (None: no window on the screen)")
+        try:
+            wait_for(lambda: self.locate() and self.pixel(*corner), (255, 0, 0), timeout=30,
+                     what="the palette's top-left pixel (None: no window on the screen)")
+        except AssertionError as failure:
+            self.output.seek(0)
+            raise AssertionError(f"{failure}\nTintora's output:\n{self.output.read().decode(errors='replace')}")
         return self
 
     def locate(self):
@@ -94,6 +101,8 @@ class Tintora:
 
     def __exit__(self, *exc):
         self.process.kill()  # nothing, when it has ended
+        self.process.wait()
+        self.output.close()
         self.x.close()
 
     def screen(self, x, y):
