@@ -3,7 +3,6 @@
 #include "window/tintora_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    const tintora::platform::ComApartment com; // for the script host's shell object on Save
     if (!tintora::TintoraWindow::Register(instance)) return 1;
     tintora::TintoraWindow window;
     if (!window.Create(instance)) return 1;

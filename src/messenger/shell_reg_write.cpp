@@ -5,6 +5,8 @@
 namespace tintora {
 
 bool ShellRegWriteDword(const wchar_t* valuePath, std::int32_t value) noexcept {
+    // COM for this write only: the program starts without it. First, so it outlives every object.
+    const platform::ComApartment com;
     CLSID shellClass{};
     if (FAILED(::CLSIDFromProgID(L"wscript.shell", &shellClass))) return false;
     IDispatch* created = nullptr;

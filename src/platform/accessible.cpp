@@ -166,6 +166,9 @@ private:
 };
 
 LRESULT AnswerGetObject(HWND control, WPARAM wParam) {
+    // Handing an object to another process takes COM, which the program starts without: the first
+    // screen reader's question brings it, for as long as the program runs.
+    static const ComApartment com;
     void* made = nullptr;
     if (FAILED(::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), &made))) return 0;
     ComPtr<IAccessible> standard(static_cast<IAccessible*>(made));

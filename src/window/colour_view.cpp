@@ -15,10 +15,13 @@ constexpr int kQuietFramesBeforeStopping = 2;
 
 } // namespace
 
-bool ColourView::Attach(HWND window, UINT_PTR frameTimer) noexcept {
+void ColourView::Attach(HWND window, UINT_PTR frameTimer) noexcept {
     window_ = window;
     frameTimer_ = frameTimer;
     frameMilliseconds_ = static_cast<UINT>(1000 / platform::RefreshRate());
+}
+
+bool ColourView::AttachReadouts() noexcept {
     for (ControlId id : kReadoutBoxes)
         if (!::SetWindowSubclass(controls_.Control(id), &ColourView::ReadoutProc, kSubclassId,
                                  reinterpret_cast<DWORD_PTR>(this)))

@@ -23,9 +23,10 @@ public:
     ColourView(const ColourView&) = delete;
     ColourView& operator=(const ColourView&) = delete;
 
-    // The readout boxes bring themselves up to date whenever their text is asked for. The frame
-    // timer runs on the window with the id given.
-    bool Attach(HWND window, UINT_PTR frameTimer) noexcept;
+    // The frame timer runs on the window with the id given.
+    void Attach(HWND window, UINT_PTR frameTimer) noexcept;
+    // From now on the readout boxes bring themselves up to date whenever their text is asked for.
+    bool AttachReadouts() noexcept;
     // The model has changed: the window shows it by the next display frame.
     void Changed() noexcept;
     // The frame timer: shows what changed since the last frame, and stops once nothing does.

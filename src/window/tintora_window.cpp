@@ -107,6 +107,7 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PASTE: PasteColour(); return 0;
     case WM_CHANGEUISTATE: return OnChangeUiState(wParam, lParam);
     case WM_QUERYUISTATE: return focusCues_.OnQueryUiState(hwnd_);
+    case kShownMessage: OnShown(); return 0;
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
@@ -117,16 +118,25 @@ LRESULT TintoraWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 bool TintoraWindow::OnCreate() noexcept {
     const int dpi = platform::WindowDpi(hwnd_);
     if (!pictures_.Load(InstanceOf(hwnd_), dpi)) return false;
-    if (!controls_.Create(hwnd_, dpi, view_.ShownArrowTop(), *this) || !view_.Attach(hwnd_, kFrameTimer) ||
-        !entries_.Attach(*this))
-        return false;
+    if (!controls_.Create(hwnd_, dpi, view_.ShownArrowTop(), *this)) return false;
+    view_.Attach(hwnd_, kFrameTimer);
     controls_.Box(picColors).SetPixels(palette_->Pixels());
     controls_.Box(picScreenColor).SetPicture(pictures_.Eyedropper());
     controls_.Box(picMouse).SetPicture(pictures_.EyedropperCopy());
     model_.Start(ReadImColour());
     view_.Present();
-    spoken_.Attach();
+    // What no one can use before the window is on the screen waits until it is.
+    ::PostMessageW(hwnd_, kShownMessage, 0, 0);
     return true;
+}
+
+// Once the window has been shown: the readout boxes follow the model when asked and take typing, and
+// every control speaks to screen readers. Until then nothing can ask, so showing the window does not
+// wait for them.
+void TintoraWindow::OnShown() noexcept {
+    view_.AttachReadouts();
+    entries_.Attach(*this);
+    spoken_.Attach();
 }
 
 // While sampling, the pointer stays the eyedropper over every part of the window.

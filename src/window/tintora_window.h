@@ -46,12 +46,14 @@ private:
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     static constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
     static constexpr UINT_PTR kFrameTimer = Eyedropper::kFrameTimer + 1;
+    static constexpr UINT kShownMessage = WM_APP;
 
     template <typename Owner> friend LRESULT CALLBACK platform::BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     // The window itself (tintora_window.cpp).
     bool OnCreate() noexcept;
+    void OnShown() noexcept;
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam) noexcept;
     void OnPaint() noexcept;
     void OnActivate(int state) noexcept;
