@@ -5,6 +5,8 @@
 // - in this process, as a burst of sends straight to the box (the window created here).
 // Each figure is the best of several rounds, in microseconds per event. After a burst from the
 // second process, the time until the screen shows the burst's last colour, against one frame.
+#include "tintora_process.h"
+
 #include "model/palette_picture.h"
 #include "platform/display.h"
 #include "window/tintora_window.h"
@@ -86,12 +88,8 @@ void InProcess() {
 
 // From here Tintora is another program: each send waits for its move to be handled there.
 int FromAnotherProcess(const wchar_t* exe) {
-    std::wstring command = L"\"" + std::wstring(exe) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
+    const TintoraProcess process(exe);
+    if (!process.Started()) {
         std::fputs("wine_bench_picking: Tintora did not start\n", stderr);
         return 1;
     }
@@ -135,12 +133,7 @@ int FromAnotherProcess(const wchar_t* exe) {
         std::printf("  the burst's last colour on the screen after %.1f ms (one frame: %.1f ms)\n",
                     shownAfter, 1000.0 / platform::RefreshRate());
         status = shownAfter >= 0 ? 0 : 1;
-        ::PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    if (::WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
-        ::TerminateProcess(process.hProcess, 1);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
     return status;
 }
 

@@ -6,6 +6,8 @@
 //   display frame.
 // - Samples a second while the pointer moves: each move to a new colour waits until the readout shows
 //   it, so the figure is how many distinct samples a second reach the screen.
+#include "tintora_process.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -130,12 +132,8 @@ int wmain(int argc, wchar_t** argv) {
             ? static_cast<int>(mode.dmDisplayFrequency)
             : 60;
 
-    std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
+    const TintoraProcess process(argv[1]);
+    if (!process.Started()) {
         std::fputs("wine_bench_sampler: Tintora did not start\n", stderr);
         return 1;
     }
@@ -147,7 +145,7 @@ int wmain(int argc, wchar_t** argv) {
     int status = 1;
     if (tintora != nullptr) {
         Pump(500);
-        const double idle = CpuPercent(process.hProcess, 3000);
+        const double idle = CpuPercent(process.Handle(), 3000);
         RECT sampler{};
         ::GetWindowRect(::GetDlgItem(tintora, kSampler), &sampler);
         ::SetCursorPos(sampler.left + 5, sampler.top + 5);
@@ -157,7 +155,7 @@ int wmain(int argc, wchar_t** argv) {
         ::SetCursorPos(kSpot.x, kSpot.y);
         if (UntilShown(tintora, patchColour) >= 0) {
             Pump(300);
-            const double held = CpuPercent(process.hProcess, 3000);
+            const double held = CpuPercent(process.Handle(), 3000);
             const HWND magnifier = ::FindWindowW(L"TintoraMagnifier", nullptr);
             const bool magnified = magnifier != nullptr && ::IsWindowVisible(magnifier);
             std::vector<double> follow;
@@ -190,14 +188,9 @@ int wmain(int argc, wchar_t** argv) {
             std::fputs("wine_bench_sampler: the held eyedropper never showed the patch's colour\n", stderr);
         }
         Button(MOUSEEVENTF_LEFTUP);
-        ::PostMessageW(tintora, WM_CLOSE, 0, 0);
     } else {
         std::fputs("wine_bench_sampler: Tintora's window did not appear\n", stderr);
     }
-    if (::WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
-        ::TerminateProcess(process.hProcess, 1);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
     ::DestroyWindow(patch);
     return status;
 }
