@@ -3,13 +3,11 @@
 #include <windowsx.h>
 
 namespace tintora::platform {
-namespace {
 
-int ButtonsHeld(WPARAM keys) {
-    return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) | ((keys & MK_MBUTTON) ? 4 : 0);
-}
-
-} // namespace
+static_assert(ButtonsHeld(MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL) ==
+              (kLeftButton | kRightButton | kMiddleButton));
+static_assert(ModifiersHeld(MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL) ==
+              (kShiftHeld | kCtrlHeld));
 
 void DrawFocusFrame(HDC dc, const RECT& rect) noexcept {
     const COLORREF ink = ::GetSysColor(COLOR_WINDOWTEXT);
@@ -156,8 +154,7 @@ void PictureBox::OnPaint() noexcept {
 // Alt is not in a mouse message's key state and asking for it is a trip to the window server, too
 // dear for every move; no handler reads it during a drag.
 MouseEvent PictureBox::EventOf(int button, WPARAM keys, LPARAM point, bool withAlt) const noexcept {
-    const int shift = ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
-                      ((withAlt && ::GetKeyState(VK_MENU) < 0) ? 4 : 0);
+    const int shift = ModifiersHeld(keys) | ((withAlt && ::GetKeyState(VK_MENU) < 0) ? kAltHeld : 0);
     // Signed: with the mouse captured the pointer can be left of or above the box.
     int x = GET_X_LPARAM(point);
     int y = GET_Y_LPARAM(point);
@@ -196,8 +193,9 @@ void PictureBox::SetFocusCue(bool shown) noexcept {
 }
 
 bool PictureBox::OnKeyDown(WPARAM key) noexcept {
-    const int shift = ((::GetKeyState(VK_SHIFT) < 0) ? 1 : 0) | ((::GetKeyState(VK_CONTROL) < 0) ? 2 : 0) |
-                      ((::GetKeyState(VK_MENU) < 0) ? 4 : 0);
+    const int shift = ((::GetKeyState(VK_SHIFT) < 0) ? kShiftHeld : 0) |
+                      ((::GetKeyState(VK_CONTROL) < 0) ? kCtrlHeld : 0) |
+                      ((::GetKeyState(VK_MENU) < 0) ? kAltHeld : 0);
     return listener_ != nullptr && listener_->OnKeyDown(*this, KeyEvent{static_cast<int>(key), shift});
 }
 

@@ -12,46 +12,16 @@
 #include "platform/accessible.h"
 #include "platform/bound_window.h"
 #include "platform/dpi_scale.h"
+#include "platform/pointer_events.h"
 #include "platform/surface.h"
 
 #include <optional>
 
 namespace tintora::platform {
 
-struct MouseEvent {
-    int button; // press and release: the button concerned; move: the buttons held (1 left, 2 right, 4 middle)
-    int shift;  // 1 Shift, 2 Ctrl, 4 Alt (Alt on presses and releases only)
-    float x;    // drawing-area pixels, whole; negative or beyond the box while the mouse is captured
-    float y;
-};
-
-struct KeyEvent {
-    int key;   // virtual-key code
-    int shift; // 1 Shift, 2 Ctrl, 4 Alt
-};
-
-class PictureBox;
-
 // A focus rectangle along the edge of rect: dots of the window-text colour on the window colour,
 // drawn over what is there (not inverted), so drawing it twice looks the same as once.
 void DrawFocusFrame(HDC dc, const RECT& rect) noexcept;
-
-class PictureBoxListener {
-public:
-    virtual void OnMouseDown(PictureBox& box, const MouseEvent& event) = 0;
-    virtual void OnMouseMove(PictureBox& box, const MouseEvent& event) = 0;
-    virtual void OnMouseUp(PictureBox& box, const MouseEvent& event) = 0;
-    // A key pressed while the box has the focus; true when the key was used.
-    virtual bool OnKeyDown(PictureBox&, const KeyEvent&) { return false; }
-    // The box got or lost the keyboard focus.
-    virtual void OnFocusChanged(PictureBox&) {}
-    // The box lost the mouse capture, by its own release or because something took it away
-    // (another window's capture, WM_CANCELMODE).
-    virtual void OnCaptureLost(PictureBox&) {}
-
-protected:
-    ~PictureBoxListener() = default;
-};
 
 class PictureBox {
 public:

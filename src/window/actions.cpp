@@ -10,12 +10,6 @@
 #include <optional>
 
 namespace tintora {
-namespace {
-
-constexpr int kShiftKey = 1; // in a KeyEvent's shift mask
-
-} // namespace
-
 void TintoraWindow::Render() noexcept {
     view_.Changed();
     focusCues_.Refresh(hwnd_, model_.PalettePick());
@@ -148,7 +142,7 @@ bool TintoraWindow::OnKeyDown(platform::PictureBox& box, const platform::KeyEven
     }
     const std::optional<PickKey> key = PickKeyOf(event.key);
     if (!key) return false;
-    const bool shift = (event.shift & kShiftKey) != 0;
+    const bool shift = (event.shift & platform::kShiftHeld) != 0;
     bool used = false;
     switch (box.Id()) {
     case picColors: used = model_.PaletteKey(*key, shift, *palette_); break;
