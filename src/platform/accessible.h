@@ -4,21 +4,10 @@
 // so roles, states, places and focus stay as the system reports them.
 #pragma once
 
+#include "platform/accessible_source.h"
 #include "platform/handles.h"
 
 namespace tintora::platform {
-
-enum class AccessibleField { Name, Value, Description };
-
-class AccessibleSource {
-public:
-    // Writes the control's text for the field into text (size characters with the NUL) and answers
-    // true, or answers false to leave the standard answer. Called from the window procedure.
-    virtual bool AccessibleText(int controlId, AccessibleField field, wchar_t* text, int size) noexcept = 0;
-
-protected:
-    ~AccessibleSource() = default;
-};
 
 // Subclasses the control (SetWindowSubclass); the subclass goes with the control. The source
 // outlives the control.

@@ -1,39 +1,18 @@
 #include "window/accessibility.h"
 
-#include "model/spoken_texts.h"
-#include "window/spoken_colours.h"
+#include "platform/accessible.h"
 
 namespace tintora {
-namespace {
-
-bool Copy(const wchar_t* from, wchar_t* text, int size) {
-    if (from == nullptr) return false;
-    ::lstrcpynW(text, from, size);
-    return true;
-}
-
-} // namespace
 
 void SpokenControls::Attach() noexcept {
     for (const ControlLayout& layout : kControls) {
         if (SpokenNameOf(layout.id) == nullptr || controls_.Control(layout.id) == nullptr) continue;
         if (layout.kind == ControlKind::PictureBox)
-            controls_.Box(layout.id).MakeAccessible(*this);
+            controls_.Box(layout.id).MakeAccessible(source_);
         else
-            platform::MakeAccessible(controls_.Control(layout.id), *this);
+            platform::MakeAccessible(controls_.Control(layout.id), source_);
     }
     announced_ = model_.Chosen();
-}
-
-bool SpokenControls::AccessibleText(int controlId, platform::AccessibleField field, wchar_t* text,
-                                    int size) noexcept {
-    const auto id = static_cast<ControlId>(controlId);
-    if (field == platform::AccessibleField::Name) return Copy(SpokenNameOf(id), text, size);
-    const std::optional<ColourValue> colour = SpokenColourOf(id, model_);
-    if (!colour) return false;
-    const SpokenText spoken =
-        field == platform::AccessibleField::Value ? SpokenValueOf(*colour) : SpokenDescriptionOf(*colour);
-    return Copy(spoken.data(), text, size);
 }
 
 // Screen readers speak value changes of the focused control, so a palette or strip in focus tells
