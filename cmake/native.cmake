@@ -22,7 +22,8 @@ add_executable(tintora_unit_tests
   tests/platform/dpi_scale_test.cpp
   tests/platform/font_choice_test.cpp
   tests/window/geometry_test.cpp
-  tests/window/magnifier_geometry_test.cpp)
+  tests/window/magnifier_geometry_test.cpp
+  tests/window/presentation_test.cpp)
 target_link_libraries(tintora_unit_tests PRIVATE tintora_core GTest::gtest_main)
 target_include_directories(tintora_unit_tests PRIVATE tests/common)
 include(GoogleTest)

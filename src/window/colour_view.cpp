@@ -1,7 +1,6 @@
 #include "window/colour_view.h"
 
 #include "platform/display.h"
-#include "window/arrow.h"
 
 #include <commctrl.h>
 
@@ -9,9 +8,6 @@ namespace tintora {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-// A frame timer that keeps ticking while changes come costs nothing per change; it stops after two
-// quiet frames, so a window left alone wakes up for nothing.
-constexpr int kQuietFramesBeforeStopping = 2;
 
 } // namespace
 
@@ -34,67 +30,60 @@ bool ColourView::AttachReadouts() noexcept {
 LRESULT CALLBACK ColourView::ReadoutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR view) noexcept {
     auto* self = reinterpret_cast<ColourView*>(view);
-    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && self->changed_) self->Present();
+    if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && self->presentation_.Pending())
+        self->Present();
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(box, &ColourView::ReadoutProc, kSubclassId);
     return ::DefSubclassProc(box, message, wParam, lParam);
 }
 
 void ColourView::Changed() noexcept {
-    changed_ = true;
-    quietFrames_ = 0;
-    if (ticking_ || window_ == nullptr) return;
-    ticking_ = ::SetTimer(window_, frameTimer_, frameMilliseconds_, nullptr) != 0;
-    if (!ticking_) Present(); // no timer to be had: show it now rather than never
+    if (!presentation_.Changed() || window_ == nullptr) return;
+    const bool ticking = ::SetTimer(window_, frameTimer_, frameMilliseconds_, nullptr) != 0;
+    presentation_.SetTicking(ticking);
+    if (!ticking) Present(); // no timer to be had: show it now rather than never
 }
 
 void ColourView::OnFrame() noexcept {
-    if (changed_) {
-        Present();
-    } else if (++quietFrames_ >= kQuietFramesBeforeStopping) {
-        ::KillTimer(window_, frameTimer_);
-        ticking_ = false;
+    switch (presentation_.OnFrame()) {
+    case FrameStep::Present: Present(); break;
+    case FrameStep::Stop: ::KillTimer(window_, frameTimer_); break;
+    case FrameStep::Wait: break;
     }
 }
 
 void ColourView::Present() noexcept {
-    changed_ = false;
-    const BandColours& bands = model_.Bands();
-    // Painting the same bands again would change no pixel: a drag within one palette colour leaves
-    // the strip alone.
-    if (!stripPainted_ || bands != shownBands_) {
+    const PresentWork work = presentation_.Present(model_);
+    if (work.bands) {
+        const BandColours& bands = model_.Bands();
         platform::PictureBox& strip = controls_.Box(picGradient);
         for (int band = 0; band < kBandCount; ++band)
             strip.FillRect(0, BandFirstRow(band), kStripColumns - 1, BandLastRow(band), bands[band]);
         strip.Invalidate();
-        shownBands_ = bands;
-        stripPainted_ = true;
     }
     controls_.Box(picChosenColor).SetBackColor(static_cast<COLORREF>(model_.Chosen()));
     controls_.Box(picCurrent).SetBackColor(static_cast<COLORREF>(model_.Current()));
     // The arrow is drawn by the window: a move repaints the two small places it leaves and takes,
     // which costs far less than moving a window of its own.
-    if (const int arrowTop = ArrowTopFor(model_.MarkerPos()); arrowTop != shownArrowTop_) {
-        for (int top : {shownArrowTop_, arrowTop}) {
+    if (work.arrowTo != work.arrowFrom) {
+        for (int top : {work.arrowFrom, work.arrowTo}) {
             const RECT place = controls_.BoundsOf(LayoutOf(imgArrow), top);
             ::InvalidateRect(window_, &place, TRUE);
         }
-        shownArrowTop_ = arrowTop;
     }
-    const ReadoutTexts texts = MakeReadoutTexts(model_.Chosen());
     for (int i = 0; i < kReadoutCount; ++i) {
-        // Rewriting an unchanged text would only make the box repaint.
-        if (texts[i] == shownTexts_[i]) continue;
+        if (!work.textDiffers[i]) continue;
         const HWND box = controls_.Control(kReadoutBoxes[i]);
         if (i == held_ && ::SendMessageW(box, EM_GETMODIFY, 0, 0) != 0) continue;
-        shownTexts_[i] = texts[i];
-        ::SetWindowTextW(box, texts[i].data());
+        presentation_.TextShown(static_cast<Readout>(i), work.texts[i]);
+        ::SetWindowTextW(box, work.texts[i].data());
     }
 }
 
 void ColourView::ShowReadout(Readout readout) noexcept {
     const HWND box = controls_.Control(kReadoutBoxes[readout]);
-    shownTexts_[readout] = MakeReadoutTexts(model_.Chosen())[readout];
-    ::SetWindowTextW(box, shownTexts_[readout].data());
+    const ReadoutText text = MakeReadoutTexts(model_.Chosen())[readout];
+    presentation_.TextShown(readout, text);
+    ::SetWindowTextW(box, text.data());
     ::SendMessageW(box, EM_SETMODIFY, FALSE, 0);
 }
 

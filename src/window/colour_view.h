@@ -1,13 +1,11 @@
 // The window's picture of the model: the strip's bands, the New and Current swatches, the arrow
-// beside the marked row and the seven readout boxes. A change of the model costs nothing here: the
-// window follows at most once per display frame, on a timer that runs only while changes come, and
-// always within a frame of the last change. Every window call is a trip to the window server, dearer
-// than a whole pick, so a burst of mouse moves pays for one present a frame.
+// beside the marked row and the seven readout boxes, shown when the presentation says so.
 #pragma once
 
 #include "model/colour_model.h"
 #include "model/readout_texts.h"
 #include "window/controls.h"
+#include "window/presentation.h"
 
 namespace tintora {
 
@@ -34,8 +32,7 @@ public:
     // Shows the model now: at start-up, at a new density, and for whoever reads a readout.
     void Present() noexcept;
     // Where the arrow stands now: its top edge in layout pixels.
-    int ShownArrowTop() const noexcept { return shownArrowTop_; }
-    // The arrow's top edge in layout pixels, as the model has it now.
+    int ShownArrowTop() const noexcept { return presentation_.ShownArrowTop(); }
     // The box with the focus (kReadoutCount for none): once the user has typed in it, their text
     // stays, whatever the model does, until they finish.
     void Hold(Readout readout) noexcept { held_ = readout; }
@@ -50,13 +47,7 @@ private:
     HWND window_ = nullptr;
     UINT_PTR frameTimer_ = 0;
     UINT frameMilliseconds_ = 16;
-    bool changed_ = false; // since the last present
-    bool ticking_ = false;
-    int quietFrames_ = 0;
-    bool stripPainted_ = false;
-    BandColours shownBands_{};
-    int shownArrowTop_ = LayoutOf(imgArrow).top;
-    ReadoutTexts shownTexts_{};
+    Presentation presentation_;
     int held_ = kReadoutCount; // none
 };
 
