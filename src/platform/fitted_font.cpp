@@ -1,7 +1,5 @@
 #include "platform/fitted_font.h"
 
-#include "platform/font_choice.h"
-
 #include <array>
 
 namespace tintora::platform {
@@ -44,7 +42,7 @@ bool FitsIn(HDC dc, const TextRoom& room) {
     }
     RECT rect{0, 0, room.width, room.height};
     if (::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                    room.format | DT_SINGLELINE | DT_CALCRECT) == 0 &&
+                    (room.accessKeys ? 0 : DT_NOPREFIX) | DT_SINGLELINE | DT_CALCRECT) == 0 &&
         !text.empty())
         return false;
     return rect.right - rect.left <= room.width;

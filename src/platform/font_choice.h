@@ -1,5 +1,5 @@
-// Choosing a font that fits, apart from how a system measures text: which numeral a readout can
-// show is widest, and in which order faces and sizes are tried.
+// Choosing a font that fits, apart from how a system measures text: the rooms texts have, which
+// numeral a readout can show is widest, and in which order faces and sizes are tried.
 #pragma once
 
 #include <algorithm>
@@ -8,6 +8,31 @@
 #include <vector>
 
 namespace tintora::platform {
+
+// What one control shows and the room it has for it, in pixels.
+struct TextRoom {
+    const wchar_t* text = L""; // a caption, drawn with DrawText
+    unsigned long largest = 0; // with base: a readout of every number 0..largest
+    int base = 0;              // 0: a caption; 10 or 16: a readout
+    int digits = 1;            // a readout's numbers, zero-padded to this many digits
+    int width = 0;             // room across
+    int height = 0;            // room down, for the characters' height
+    bool bold = false;         // drawn in the bold twin of the font
+    bool accessKeys = false;   // '&' marks an access key in the caption, as on a button
+};
+
+// A face to try. An exact face counts only where the font mapper gives that very face at about the
+// size asked; otherwise whatever the mapper gives for the name will do.
+struct WantedFace {
+    std::wstring name;
+    bool exact = true;
+};
+
+struct FittedFont {
+    std::wstring face;
+    int pixels = 0; // character height, as LOGFONT's negative lfHeight
+    bool fits = false;
+};
 
 // The widest text among the numbers 0..largest written in base widths.size() (digits 0-9 then
 // A-Z), zero-padded to at least minDigits, where widths[d] is the advance width of digit d.
