@@ -31,6 +31,7 @@ struct Edges {
     int top;
     int right;
     int bottom;
+    friend constexpr bool operator==(const Edges&, const Edges&) = default;
 };
 constexpr Edges ScaleEdges(int left, int top, int width, int height, int dpi) {
     return Edges{Scale(left, dpi), Scale(top, dpi), Scale(left + width, dpi), Scale(top + height, dpi)};

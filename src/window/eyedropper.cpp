@@ -2,8 +2,6 @@
 
 #include "platform/display.h"
 
-#include <algorithm>
-
 namespace tintora {
 
 void Eyedropper::Begin(HWND window, ControlSet& controls, const Pictures& pictures) noexcept {
@@ -57,17 +55,15 @@ std::optional<ColourValue> Eyedropper::Sample(bool checkButtons) noexcept {
 bool Eyedropper::CaptureScreen(POINT point) noexcept {
     if (!screen_ || block_.Width() == 0) return false;
     const platform::Edges block = CapturedBlock({point.x, point.y});
-    const int left = std::max<int>(block.left, ::GetSystemMetrics(SM_XVIRTUALSCREEN));
-    const int top = std::max<int>(block.top, ::GetSystemMetrics(SM_YVIRTUALSCREEN));
-    const int right = std::min<int>(block.right, ::GetSystemMetrics(SM_XVIRTUALSCREEN) +
-                                                     ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    const int bottom = std::min<int>(block.bottom, ::GetSystemMetrics(SM_YVIRTUALSCREEN) +
-                                                       ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    if (left >= right || top >= bottom) return false;
-    if (left != block.left || top != block.top || right != block.right || bottom != block.bottom)
-        block_.Fill(0, 0, kMagnifiedSide - 1, kMagnifiedSide - 1, kOffScreen);
-    return ::BitBlt(block_.Dc(), left - block.left, top - block.top, right - left, bottom - top,
-                    screen_.get(), left, top, SRCCOPY) != FALSE;
+    const int screensLeft = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int screensTop = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const platform::Edges shown =
+        OnScreens(block, {screensLeft, screensTop, screensLeft + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                          screensTop + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+    if (shown.left >= shown.right || shown.top >= shown.bottom) return false;
+    if (shown != block) block_.Fill(0, 0, kMagnifiedSide - 1, kMagnifiedSide - 1, kOffScreen);
+    return ::BitBlt(block_.Dc(), shown.left - block.left, shown.top - block.top, shown.right - shown.left,
+                    shown.bottom - shown.top, screen_.get(), shown.left, shown.top, SRCCOPY) != FALSE;
 }
 
 // Where the screen cannot be read: the window under the pointer, of whatever program, through its

@@ -40,4 +40,11 @@ constexpr std::array<platform::Edges, 4> FrameSides(const FrameLayout& shape, in
             platform::Edges{in.right, in.top, out.right, in.bottom}};
 }
 
+// A window of that size in the middle of an area, such as the work area of the screen.
+constexpr platform::Edges CentredIn(const platform::Edges& area, int width, int height) {
+    const int left = area.left + (area.right - area.left - width) / 2;
+    const int top = area.top + (area.bottom - area.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
 } // namespace tintora

@@ -92,9 +92,7 @@ bool Magnifier::PlaceAt(POINT tip) noexcept {
     const RECT& area = info.rcMonitor;
     const platform::Edges place =
         MagnifierPlace({tip.x, tip.y}, platform::Edges{area.left, area.top, area.right, area.bottom}, look_);
-    if (visible_ && place.left == place_.left && place.top == place_.top && place.right == place_.right &&
-        place.bottom == place_.bottom)
-        return true;
+    if (visible_ && place == place_) return true;
     place_ = place;
     ::SetWindowPos(hwnd_, HWND_TOPMOST, place.left, place.top, look_.side, look_.side, SWP_NOACTIVATE);
     return true;

@@ -32,6 +32,15 @@ constexpr bool Overlap(const platform::Edges& a, const platform::Edges& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The part of a block that lies on the screens (the virtual screen's edges); where none does, an
+// empty one (left >= right or top >= bottom).
+constexpr platform::Edges OnScreens(const platform::Edges& block, const platform::Edges& screens) {
+    return {block.left > screens.left ? block.left : screens.left,
+            block.top > screens.top ? block.top : screens.top,
+            block.right < screens.right ? block.right : screens.right,
+            block.bottom < screens.bottom ? block.bottom : screens.bottom};
+}
+
 // Sizes at a density: each captured pixel a square cell of whole pixels (no smoothing), a border
 // around them all, and a frame as wide around the centre cell, drawn over its neighbours' edges.
 struct MagnifierLook {

@@ -65,17 +65,15 @@ TintoraWindow::~TintoraWindow() {
 }
 
 bool TintoraWindow::Create(HINSTANCE instance) {
-    const auto centred = [this](int dpi) {
+    const auto centred = [](int dpi) {
         const SIZE size = FrameSizeAt(dpi);
         RECT work{};
         ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        const int left = work.left + (work.right - work.left - size.cx) / 2;
-        const int top = work.top + (work.bottom - work.top - size.cy) / 2;
-        return RECT{left, top, left + size.cx, top + size.cy};
+        return CentredIn({work.left, work.top, work.right, work.bottom}, size.cx, size.cy);
     };
     // Sized at the system's density; the window knows its own monitor's once it exists.
     const int systemDpi = platform::SystemDpi();
-    RECT frame = centred(systemDpi);
+    platform::Edges frame = centred(systemDpi);
     ::CreateWindowExW(kExStyle, kClassName, kWindowTitle, kStyle, frame.left, frame.top,
                       frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;

@@ -42,9 +42,6 @@ public:
     RECT ArrowPlace() const noexcept { return controls_.BoundsOf(LayoutOf(imgArrow), view_.ShownArrowTop()); }
 
 private:
-    static constexpr DWORD kStyle =
-        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    static constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
     static constexpr UINT_PTR kFrameTimer = Eyedropper::kFrameTimer + 1;
     static constexpr UINT kShownMessage = WM_APP;
 

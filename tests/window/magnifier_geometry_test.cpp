@@ -119,3 +119,11 @@ TEST(DrawMagnified, EveryCellShowsItsOwnPixelWholeAndTheCentreIsFramedInAContras
     EXPECT_EQ(shown.Read(look.line + kMagnifiedReach * look.cell - 1, look.side / 2),
               static_cast<std::uint32_t>(kBlack));
 }
+
+TEST(OnScreens, TheCapturedBlockIsCutToTheScreensAndIsEmptyOffThem) {
+    const Edges screens{-1280, 0, 1920, 1080}; // a monitor left of the primary one
+    EXPECT_EQ(OnScreens(CapturedBlock({100, 100}), screens), CapturedBlock({100, 100}));
+    EXPECT_EQ(OnScreens(CapturedBlock({-1278, 1079}), screens), (Edges{-1280, 1074, -1272, 1080}));
+    const Edges off = OnScreens(CapturedBlock({1930, 500}), screens);
+    EXPECT_GE(off.left, off.right);
+}
