@@ -21,10 +21,10 @@ target_compile_options(gtest PRIVATE $<IF:$<CXX_COMPILER_ID:MSVC>,/w,-w>)
 enable_testing()
 set(wine_session ${CMAKE_SOURCE_DIR}/scripts/wine-session)
 
-add_library(tintora_win32_test_support STATIC tests/win32/window_fixture.cpp)
+add_library(tintora_win32_test_support STATIC tests/common/window_fixture.cpp)
 target_link_libraries(tintora_win32_test_support PUBLIC tintora_win gtest)
-target_include_directories(tintora_win32_test_support PUBLIC tests/win32)
-add_library(tintora_win32_test_main STATIC tests/win32/test_main.cpp)
+target_include_directories(tintora_win32_test_support PUBLIC tests/common)
+add_library(tintora_win32_test_main STATIC tests/common/win32_test_main.cpp)
 target_link_libraries(tintora_win32_test_main PUBLIC tintora_win32_test_support)
 
 # One program per area, one fresh prefix per program.
@@ -35,42 +35,34 @@ function(tintora_win32_test name)
   add_test(NAME ${name} COMMAND ${wine_session} wine $<TARGET_FILE:${name}>)
 endfunction()
 
-tintora_win32_test(win32_window_tests tests/win32/window_test.cpp tests/win32/platform_test.cpp)
-tintora_win32_test(win32_picking_tests tests/win32/picking_test.cpp tests/common/allocation_counter.cpp)
-target_include_directories(win32_picking_tests PRIVATE tests/common)
+tintora_win32_test(win32_window_tests tests/window/window_win32_test.cpp tests/platform/surface_win32_test.cpp)
+tintora_win32_test(win32_picking_tests tests/window/picking_win32_test.cpp tests/common/allocation_counter.cpp)
 target_link_libraries(win32_picking_tests PRIVATE psapi)
-tintora_win32_test(win32_eyedropper_tests tests/win32/eyedropper_test.cpp tests/win32/magnifier_test.cpp)
-tintora_win32_test(win32_messenger_tests tests/win32/messenger_test.cpp)
-tintora_win32_test(win32_keyboard_tests tests/win32/keyboard_test.cpp)
-tintora_win32_test(win32_entry_tests tests/win32/entry_test.cpp)
-# The window at 96 dpi, then again with the prefix at 150 % and 200 %: the density is in the registry
-# before the program starts, as Windows has it at sign-in.
-tintora_win32_test(win32_dpi_tests tests/win32/dpi_test.cpp)
-foreach(dpi 144 192)
-  add_test(NAME win32_dpi_tests_${dpi}
-           COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi ${dpi} wine $<TARGET_FILE:win32_dpi_tests>)
-  set_tests_properties(win32_dpi_tests_${dpi} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi}")
-endforeach()
-# Captions and readouts fit their boxes: in a prefix with Wine's own fonts, as on Windows, and in one
-# with only the system's fonts, as a user's own fresh prefix; each at 96, 144 and 192 dpi.
-tintora_win32_test(win32_text_fit_tests tests/win32/text_fit_test.cpp)
-set_tests_properties(win32_text_fit_tests PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=96")
-foreach(fonts wine none)
-  foreach(dpi 96 144 192)
-    set(name win32_text_fit_tests_${fonts}_fonts_${dpi})
-    if(fonts STREQUAL wine AND dpi EQUAL 96)
-      continue() # that is win32_text_fit_tests itself
-    endif()
-    add_test(NAME ${name}
-             COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi ${dpi} wine $<TARGET_FILE:win32_text_fit_tests>)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi};TINTORA_WINE_FONTS=${fonts}")
-  endforeach()
-endforeach()
+tintora_win32_test(win32_keyboard_tests tests/window/keyboard_win32_test.cpp)
+tintora_win32_test(win32_entry_tests tests/window/entry_win32_test.cpp)
+tintora_win32_test(win32_eyedropper_tests tests/window/eyedropper_win32_test.cpp)
+tintora_win32_test(win32_messenger_tests tests/messenger/registry_win32_test.cpp)
 # Save once more with the script host's library switched off: the colour must be stored all the same.
 add_test(NAME win32_save_without_script_host_tests COMMAND ${wine_session} wine $<TARGET_FILE:win32_messenger_tests>)
 set_tests_properties(win32_messenger_tests PROPERTIES ENVIRONMENT "GTEST_FILTER=-ScriptHostOff.*")
 set_tests_properties(win32_save_without_script_host_tests PROPERTIES ENVIRONMENT
   "GTEST_FILTER=ScriptHostOff.*;WINEDLLOVERRIDES=wshom.ocx=d")
+# The controls' places and fonts, and picks under the pointer: in a prefix with Wine's own fonts, as on
+# Windows, and in one with only the system's fonts, as a user's own fresh prefix; each at 96, 144 and
+# 192 dpi, the density in the registry before the program starts, as Windows has it at sign-in.
+tintora_win32_test(win32_controls_tests tests/window/controls_win32_test.cpp)
+set_tests_properties(win32_controls_tests PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=96;TINTORA_WINE_FONTS=wine")
+foreach(fonts wine none)
+  foreach(dpi 96 144 192)
+    set(name win32_controls_tests_${fonts}_fonts_${dpi})
+    if(fonts STREQUAL wine AND dpi EQUAL 96)
+      continue() # that is win32_controls_tests itself
+    endif()
+    add_test(NAME ${name}
+             COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi ${dpi} wine $<TARGET_FILE:win32_controls_tests>)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "TINTORA_TEST_DPI=${dpi};TINTORA_WINE_FONTS=${fonts}")
+  endforeach()
+endforeach()
 
 # Every colour's HSL, on this build's processor (the 32-bit build runs it too).
 add_executable(win32_hsl_every_colour_test tests/colour/hsl_every_colour_test.cpp)

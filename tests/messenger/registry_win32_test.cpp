@@ -12,18 +12,19 @@ using namespace tintora::testing;
 
 namespace {
 
-constexpr ColourValue kNearWhite = PackRgb(254, 255, 255);
-
 class Save : public WindowTest {
 protected:
+    // Starts at the stored colour, with no key left for Save to write into.
+    void OpenWithoutKey(std::uint32_t stored) {
+        StoreImColor(stored);
+        Open();
+        DeleteMessengerKey();
+    }
     void PressSave() {
         ::SendMessageW(form_->Control(cmdSaveColor), BM_CLICK, 0, 0);
         PumpMessages();
     }
-    COLORREF CurrentOnScreen() {
-        const RECT swatch = ClientRectIn(form_->Control(picCurrent), form_->Hwnd());
-        return ScreenPixel(form_->Hwnd(), swatch.left + 10, swatch.top + 10);
-    }
+    COLORREF CurrentOnScreen() { return ScreenPixel(form_->Control(picCurrent), 10, 10); }
 };
 
 class ScriptHostOff : public Save {};
@@ -37,8 +38,6 @@ TEST(RegistryReader, ReadsADwordOrBytesThatFitAndElseZero) {
     StoreImColor(0xFFFFFFFF);
     EXPECT_EQ(ReadRegistryValue(key, "IM Color"), -1);
     EXPECT_EQ(ReadRegistryValue(key, "Other"), 0);
-    // Only the exact names of the registry's roots open.
-    EXPECT_EQ(ReadRegistryValue("hkey_current_user\\Software\\Microsoft\\MSNMessenger", "IM Color"), 0);
     const auto storeBinary = [](std::initializer_list<BYTE> bytes) {
         ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\MSNMessenger", "IM Color", REG_BINARY,
                           bytes.begin(), static_cast<DWORD>(bytes.size()));
@@ -65,43 +64,27 @@ TEST(RegistryRoots, TheSevenNamesAreTheRegistrysOwnRootsAndNothingElseIs) {
         EXPECT_EQ(RootKeyHandle(name), nullptr) << name;
 }
 
-TEST_F(Save, StoresTheChosenColourInAKeyItCreatesAndCurrentShowsIt) {
-    StoreImColor(PackRgb(200, 100, 50));
-    Open();
-    DeleteMessengerKey();
-    Click(picGradient, 5, 120);
-    const COLORREF shade = StripAt(120);
-    PressSave();
-    EXPECT_EQ(StoredImColor(), shade);
-    EXPECT_EQ(CurrentOnScreen(), shade);
-}
-
-TEST_F(Save, WhiteOnTheBaseRowIsStoredAsNearWhiteButOnTheTopRowAsWhite) {
-    StoreImColor(0xFFFFFF);
-    TintoraWindow& form = Open();
-    PressSave();
-    EXPECT_EQ(StoredImColor(), kNearWhite);
-    // The window shows what the model made of it: the strip drawn again from near-white.
-    EXPECT_EQ(TextOf(form.Control(txtHexa)), L"FEFFFF");
-    EXPECT_EQ(CurrentOnScreen(), kNearWhite);
-
-    StoreImColor(PackRgb(0, 0, 200));
-    Open();
-    Click(picGradient, 5, 0);
+// Start black, pick the top row's white, flick below the strip in one move: the marker holds below
+// it and New stays white, and Save stores that white (not near-white, not the darkest row's colour)
+// in a key it creates, and Current shows it.
+TEST_F(Save, AfterAFlickBelowTheStripStoresTheWhiteNewShows) {
+    OpenWithoutKey(0);
+    const HWND strip = form_->Control(picGradient);
+    Press(strip, 5, 0);
+    MoveHeld(strip, 5, 250);
+    Release(strip, 5, 250);
+    ASSERT_EQ(Chosen(), RGB(255, 255, 255));
     PressSave();
     EXPECT_EQ(StoredImColor(), 0xFFFFFFu);
-    Presented();
-    EXPECT_EQ(form_->Box(picCurrent).BackColor(), 0xFFFFFFu);
-    EXPECT_EQ(StripAt(75), kNearWhite);
+    EXPECT_EQ(CurrentOnScreen(), RGB(255, 255, 255));
+    EXPECT_EQ(Chosen(), RGB(255, 255, 255));
 }
 
 TEST_F(ScriptHostOff, SaveStillStoresTheColour) {
     ASSERT_FALSE(ShellRegWriteDword(kImColorPath, 0x00ABCDEF))
         << "this run is meant to be without the script host";
-    StoreImColor(0xFFFFFF);
-    Open();
-    DeleteMessengerKey();
+    OpenWithoutKey(0x003264C8);
     PressSave();
-    EXPECT_EQ(StoredImColor(), kNearWhite);
-    EXPECT_EQ(CurrentOnScreen(), kNearWhite);
+    EXPECT_EQ(StoredImColor(), 0x003264C8u);
+    EXPECT_EQ(CurrentOnScreen(), RGB(200, 100, 50));
 }

@@ -1,5 +1,6 @@
-// Picking with real mouse messages: the palette's and the strip's edges, drags that leave the boxes
-// while the mouse is captured, and a long drag that leaves nothing behind.
+// Picking with real mouse messages: which buttons pick, capture, coordinates off the boxes and the
+// arrow beside the marker (where the pick lands is the model's tests' part), and a long drag that
+// leaves nothing behind.
 #include "allocation_counter.h"
 #include "window_fixture.h"
 
@@ -8,58 +9,42 @@
 using namespace tintora;
 using namespace tintora::testing;
 
-namespace {
+class Picking : public WindowTest {};
 
-class Picking : public WindowTest {
-protected:
-    HWND Palette() { return form_->Control(picColors); }
-    HWND Strip() { return form_->Control(picGradient); }
-    int ArrowOnScreen() {
-        Presented();
-        return form_->ArrowPlace().top;
-    }
-};
-
-} // namespace
-
-TEST_F(Picking, PaletteDragPicksInsideOnlyAndResumesOnReturn) {
-    Open();
-    Press(Palette(), 30, 40, WM_RBUTTONDOWN);
-    EXPECT_EQ(::GetCapture(), Palette());
-    EXPECT_EQ(Chosen(), PaletteAt(30, 40)) << "the marker is on the base band";
-    MoveHeld(Palette(), 100, 100, 0);
-    EXPECT_EQ(Chosen(), PaletteAt(30, 40)) << "a move with no button changes nothing";
-    MoveHeld(Palette(), 174, 170, MK_RBUTTON);
-    EXPECT_EQ(Chosen(), PaletteAt(174, 170));
-    MoveHeld(Palette(), -40, -25, MK_RBUTTON); // off the palette, where the model picks nothing
-    EXPECT_EQ(Chosen(), PaletteAt(174, 170));
-    // Capture lasts until the last button is let go; a release outside changes nothing.
-    ::SendMessageW(Palette(), WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(12, 12));
-    ::SendMessageW(Palette(), WM_RBUTTONUP, MK_LBUTTON, MAKELPARAM(0, 0));
-    EXPECT_EQ(::GetCapture(), Palette());
-    EXPECT_EQ(Chosen(), PaletteAt(0, 0));
-    Release(Palette(), -5, 80);
-    EXPECT_EQ(Chosen(), PaletteAt(0, 0));
-    EXPECT_EQ(::GetCapture(), nullptr);
-}
-
-TEST_F(Picking, StripDragHoldsBeyondItsEdgesWithTheArrowBesideTheMarker) {
+TEST_F(Picking, DragsPickWithAnyButtonUnderCaptureAndTheArrowFollowsTheMarker) {
     StoreImColor(0x003264C8);
     Open();
-    Press(Strip(), 5, 40);
+    const HWND palette = form_->Control(picColors), strip = form_->Control(picGradient);
+    Mouse(palette, WM_RBUTTONDOWN, 30, 40, MK_RBUTTON);
+    EXPECT_EQ(::GetCapture(), palette);
+    EXPECT_EQ(Chosen(), PaletteAt(30, 40));
+    Mouse(palette, WM_MOUSEMOVE, 100, 100, 0);
+    EXPECT_EQ(Chosen(), PaletteAt(30, 40)) << "a move with no button changes nothing";
+    Mouse(palette, WM_MOUSEMOVE, 174, 170, MK_RBUTTON);
+    EXPECT_EQ(Chosen(), PaletteAt(174, 170));
+    // Capture lasts until the last button is let go; a release off the palette changes nothing.
+    Mouse(palette, WM_LBUTTONDOWN, 12, 12, MK_LBUTTON | MK_RBUTTON);
+    Mouse(palette, WM_RBUTTONUP, 0, 0, MK_LBUTTON);
+    EXPECT_EQ(::GetCapture(), palette);
+    EXPECT_EQ(Chosen(), PaletteAt(0, 0));
+    Release(palette, -5, 80);
+    EXPECT_EQ(Chosen(), PaletteAt(0, 0));
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    const auto arrow = [&] {
+        Presented();
+        return form_->ArrowPlace().top;
+    };
+    Press(strip, 5, 40);
     EXPECT_EQ(Chosen(), StripAt(40));
-    EXPECT_EQ(ArrowOnScreen(), 53);
-    MoveHeld(Strip(), 5, -5);
+    EXPECT_EQ(arrow(), 53);
+    MoveHeld(strip, 5, -5); // above the strip: its top row
     EXPECT_EQ(Marker(), 0);
-    EXPECT_EQ(ArrowOnScreen(), 13);
-    EXPECT_EQ(Chosen(), StripAt(40));
-    MoveHeld(Strip(), -30, 170);
-    EXPECT_EQ(Marker(), 170);
-    EXPECT_EQ(Chosen(), StripAt(170));
-    MoveHeld(Strip(), 5, 171);
-    EXPECT_EQ(ArrowOnScreen(), 184);
-    Release(Strip(), 5, 300);
+    MoveHeld(strip, -30, 170);
+    MoveHeld(strip, 5, 171); // below it: the colour holds
+    Release(strip, 5, 300);
     EXPECT_EQ(Marker(), 171);
+    EXPECT_EQ(arrow(), 184);
     EXPECT_EQ(Chosen(), StripAt(170));
     EXPECT_EQ(::GetCapture(), nullptr);
 }
@@ -68,7 +53,7 @@ TEST_F(Picking, StripDragHoldsBeyondItsEdgesWithTheArrowBesideTheMarker) {
 TEST_F(Picking, LongDragLeaksNothing) {
     Open();
     const auto drag = [&](int from, int moves) {
-        for (HWND box : {Palette(), Strip()}) {
+        for (HWND box : {form_->Control(picColors), form_->Control(picGradient)}) {
             Press(box, 5, 5);
             for (int i = from; i < from + moves; ++i) {
                 MoveHeld(box, (i * 37) % 200 - 10, (i * 53) % 190 - 10);

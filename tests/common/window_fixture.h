@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,14 +19,19 @@ std::optional<std::uint32_t> StoredImColor();
 void DeleteMessengerKey();
 
 void PumpMessages();
+// Pumps messages, waiting for input between rounds, until the condition holds or the deadline passes.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
 std::wstring TextOf(HWND window);
-RECT ClientRectIn(HWND control, HWND parent);    // the control's outer rectangle in the parent's client
+COLORREF ScreenAt(POINT at);
 COLORREF ScreenPixel(HWND window, int x, int y); // what the screen shows at a client point, once painted
 
-// Real mouse messages to a picture box, as a drag would send them.
-void Press(HWND box, int x, int y, UINT message = WM_LBUTTONDOWN);
-void MoveHeld(HWND box, int x, int y, WPARAM keys = MK_LBUTTON);
-void Release(HWND box, int x, int y, UINT message = WM_LBUTTONUP);
+// Mouse messages to a picture box, as a drag sends them.
+inline void Mouse(HWND box, UINT message, int x, int y, WPARAM keys) {
+    ::SendMessageW(box, message, keys, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+}
+inline void Press(HWND box, int x, int y) { Mouse(box, WM_LBUTTONDOWN, x, y, MK_LBUTTON); }
+inline void MoveHeld(HWND box, int x, int y) { Mouse(box, WM_MOUSEMOVE, x, y, MK_LBUTTON); }
+inline void Release(HWND box, int x, int y) { Mouse(box, WM_LBUTTONUP, x, y, 0); }
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -1,5 +1,5 @@
 // The real window: frame, tab order, start-up from the registry and Random. Every control's place is
-// checked by the density tests, at 96 dpi too; Exit and what start-up shows, end to end.
+// checked by the controls' tests; what start-up shows and Exit, end to end.
 #include "window_fixture.h"
 
 #include <set>
@@ -23,31 +23,28 @@ TEST_F(WindowTest, FixedFrameFocusOnThePaletteAndTabOrder) {
     }
 }
 
+// Rows 74, 79 and 80 are the last rows of bands 14 and 15 and the first of band 16.
 TEST_F(WindowTest, StartsFromTheStoredColourOrBlackAndWritesNothing) {
     StoreImColor(PackRgb(200, 100, 0));
     TintoraWindow& form = Open();
     EXPECT_EQ(form.Box(picCurrent).BackColor(), PackRgb(200, 100, 0));
-    EXPECT_EQ(form.Box(picGradient).ReadPixel(10, 74), PackRgb(199, 115, 17));
+    EXPECT_EQ(StripAt(74), PackRgb(199, 115, 17));
     EXPECT_EQ(StripAt(79), PackRgb(200, 100, 0));
     EXPECT_EQ(StripAt(80), PackRgb(187, 93, 0));
-    Presented();
-    EXPECT_EQ(form.ArrowPlace().top, 88);
     DeleteMessengerKey();
     Open();
     EXPECT_EQ(Chosen(), 0u);
-    EXPECT_EQ(StripAt(5), PackRgb(238, 238, 238));
     EXPECT_EQ(StoredImColor(), std::nullopt);
 }
 
-TEST_F(WindowTest, RandomGivesManyColoursNoneWithAZeroChannel) {
-    StoreImColor(0x00FF0000);
+// The rule for a random colour is the model's; here, that the draws are random at all.
+TEST_F(WindowTest, RandomGivesADifferentColourEachPressAsTheNewBase) {
     TintoraWindow& form = Open();
     std::set<COLORREF> seen;
-    for (int press = 0; press < 200; ++press) {
+    for (int press = 0; press < 50; ++press) {
         ::SendMessageW(form.Control(cmdRandom), BM_CLICK, 0, 0);
-        ASSERT_TRUE(GetRValue(Chosen()) != 0 && GetGValue(Chosen()) != 0 && GetBValue(Chosen()) != 0);
         ASSERT_EQ(StripAt(75), Chosen());
         seen.insert(Chosen());
     }
-    EXPECT_GT(seen.size(), 190u);
+    EXPECT_GT(seen.size(), 45u);
 }

@@ -2,14 +2,13 @@
 
 #include "platform/message_loop.h"
 
+#include <chrono>
 #include <utility>
 
 namespace tintora::testing {
 namespace {
 
 constexpr const char* kSubKey = "Software\\Microsoft\\MSNMessenger";
-
-LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
 std::vector<HWND> announced;
 
@@ -43,17 +42,25 @@ void PumpMessages() {
     }
 }
 
+bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpMessages();
+    }
+    return true;
+}
+
 std::wstring TextOf(HWND window) {
     wchar_t text[64] = L"";
     ::GetWindowTextW(window, text, 64);
     return text;
 }
 
-RECT ClientRectIn(HWND control, HWND parent) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+COLORREF ScreenAt(POINT at) {
+    const platform::UniqueWindowDc screen = platform::GetWindowDc(nullptr);
+    return ::GetPixel(screen.get(), at.x, at.y);
 }
 
 COLORREF ScreenPixel(HWND window, int x, int y) {
@@ -65,20 +72,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
     }
     POINT point{x, y};
     ::ClientToScreen(window, &point);
-    const platform::UniqueWindowDc screen = platform::GetWindowDc(nullptr);
-    return ::GetPixel(screen.get(), point.x, point.y);
+    return ScreenAt(point);
 }
-
-void Press(HWND box, int x, int y, UINT message) {
-    const WPARAM keys = message == WM_RBUTTONDOWN   ? MK_RBUTTON
-                        : message == WM_MBUTTONDOWN ? MK_MBUTTON
-                                                    : MK_LBUTTON;
-    ::SendMessageW(box, message, keys, Point(x, y));
-}
-
-void MoveHeld(HWND box, int x, int y, WPARAM keys) { ::SendMessageW(box, WM_MOUSEMOVE, keys, Point(x, y)); }
-
-void Release(HWND box, int x, int y, UINT message) { ::SendMessageW(box, message, 0, Point(x, y)); }
 
 TintoraWindow& WindowTest::Open() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);

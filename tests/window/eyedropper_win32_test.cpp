@@ -1,0 +1,223 @@
+// The eyedropper on the real window, held with a real mouse button (SendInput), so that the program
+// sees the button as the system does: samples while held, a lost mouse or a button found up ends it
+// as a release would, Escape takes it back, and closing while held ends cleanly. The magnifier comes
+// with the press without taking the focus, keeps to the screen beside the tip, goes with every end,
+// and never samples itself. Where it stands and what it draws is the magnifier geometry tests' part.
+#include "window_fixture.h"
+
+#include "window/magnifier.h"
+
+#include <chrono>
+#include <set>
+
+using namespace tintora;
+using namespace tintora::testing;
+
+namespace {
+
+void Button(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// A window of one colour on top of everything for the pointer to rest on.
+class ColourPatch {
+public:
+    ColourPatch(POINT centre, int size, COLORREF colour)
+        : brush_(::CreateSolidBrush(colour))
+        , name_(L"ColourPatch" + std::to_wstring(colour)) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &::DefWindowProcW;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = brush_.get();
+        windowClass.lpszClassName = name_.c_str();
+        ::RegisterClassW(&windowClass);
+        hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, name_.c_str(), L"",
+                                  WS_POPUP, centre.x - size / 2, centre.y - size / 2, size, size, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+        ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    }
+    ~ColourPatch() {
+        ::DestroyWindow(hwnd_);
+        ::UnregisterClassW(name_.c_str(), ::GetModuleHandleW(nullptr));
+    }
+    ColourPatch(const ColourPatch&) = delete;
+    ColourPatch& operator=(const ColourPatch&) = delete;
+
+private:
+    const platform::UniqueHandle<HBRUSH, platform::DeleteGdiObject> brush_;
+    const std::wstring name_;
+    HWND hwnd_ = nullptr;
+};
+
+class HeldEyedropper : public WindowTest {
+protected:
+    HWND Sampler() { return form_->Control(picScreenColor); }
+    bool Held() { return form_->Box(picScreenColor).Picture() == nullptr; }
+    static HWND Magnifier() { return ::FindWindowW(tintora::Magnifier::kClassName, nullptr); }
+    static bool MagnifierShown() { return Magnifier() != nullptr && ::IsWindowVisible(Magnifier()); }
+    static RECT Place() {
+        RECT place{};
+        return ::GetWindowRect(Magnifier(), &place), place;
+    }
+    static COLORREF Centre() {
+        const RECT place = Place();
+        return ScreenAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    }
+    // Whether the magnifier stands over the block of pixels it shows around the tip.
+    static bool Covers(const RECT& place, POINT tip) {
+        return place.left <= tip.x + kMagnifiedReach && tip.x - kMagnifiedReach < place.right &&
+               place.top <= tip.y + kMagnifiedReach && tip.y - kMagnifiedReach < place.bottom;
+    }
+    // Presses a real left button on the sampler and waits until the window has it.
+    void Hold() {
+        PointAt(picScreenColor, 5, 5);
+        Button(MOUSEEVENTF_LEFTDOWN);
+        ASSERT_TRUE(WaitFor([&] { return Held(); })) << "the press did not reach the sampler";
+    }
+    void PointAt(ControlId id, int x, int y) {
+        POINT point{x, y};
+        ::ClientToScreen(form_->Control(id), &point);
+        ::SetCursorPos(point.x, point.y);
+    }
+    void TearDown() override {
+        if (::GetAsyncKeyState(VK_LBUTTON) < 0) Button(MOUSEEVENTF_LEFTUP);
+        WindowTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(HeldEyedropper, SamplesWhileHeldBesideAMagnifierEscapeTakesItBackAndTheReleaseKeepsIt) {
+    StoreImColor(0x003264C8);
+    TintoraWindow& form = Open();
+    const HWND palette = form.Control(picColors);
+    const COLORREF first = ScreenPixel(palette, 30, 30), second = ScreenPixel(palette, 150, 100);
+    Click(picGradient, 5, 40);
+    const std::wstring hex = TextOf(form.Control(txtHexa));
+    const COLORREF chosen = Chosen(), base = StripAt(75);
+    const LONG arrow = form.ArrowPlace().top;
+    const HWND foreground = ::GetForegroundWindow();
+    Hold();
+    EXPECT_EQ(::GetCapture(), Sampler());
+    ASSERT_TRUE(WaitFor(MagnifierShown)) << "the press shows the magnifier";
+    EXPECT_EQ(::GetForegroundWindow(), foreground);
+    EXPECT_EQ(::GetFocus(), Sampler());
+    const RECT shown = Place();
+    EXPECT_NE(::WindowFromPoint({(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2}),
+              Magnifier())
+        << "the mouse passes through it";
+    // Beside the tip, within reach of it on both axes, and on the screen near its corners.
+    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    for (const POINT tip : {POINT{0, 0}, POINT{width - 1, height - 1}}) {
+        ::SetCursorPos(tip.x, tip.y);
+        const auto within = [](LONG low, LONG high, LONG at) {
+            return (at < low ? low - at : at - high + 1) <= 60;
+        };
+        EXPECT_TRUE(WaitFor([&] {
+            const RECT place = Place();
+            return !Covers(place, tip) && within(place.left, place.right, tip.x) &&
+                   within(place.top, place.bottom, tip.y);
+        })) << tip.x
+            << "," << tip.y;
+        const RECT place = Place();
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= width && place.bottom <= height);
+    }
+    PointAt(picColors, 150, 100);
+    ASSERT_TRUE(WaitFor([&] { return Chosen() == second; }));
+    ::PostMessageW(Sampler(), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(WaitFor([&] { return !Held() && !MagnifierShown(); }));
+    EXPECT_EQ(Chosen(), chosen);
+    EXPECT_EQ(StripAt(75), base);
+    EXPECT_EQ(Marker(), 40);
+    EXPECT_EQ(TextOf(form.Control(txtHexa)), hex);
+    Presented();
+    EXPECT_EQ(form.ArrowPlace().top, arrow);
+    Button(MOUSEEVENTF_LEFTUP);
+
+    Hold();
+    PointAt(picColors, 30, 30);
+    EXPECT_TRUE(WaitFor([&] { return Chosen() == first; }));
+    PointAt(picColors, 150, 100);
+    EXPECT_TRUE(WaitFor([&] { return Chosen() == second; }));
+    Button(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(WaitFor([&] { return !Held() && !MagnifierShown(); }));
+    EXPECT_EQ(Chosen(), second);
+    EXPECT_EQ(Marker(), ColourModel::kStartMarker);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(StoredImColor(), 0x003264C8u) << "nothing is stored";
+}
+
+TEST_F(HeldEyedropper, ALostMouseOrAButtonFoundUpEndsSamplingAndClosingWhileHeldEndsCleanly) {
+    TintoraWindow& form = Open();
+    Hold();
+    PointAt(picColors, 30, 30);
+    const COLORREF taken = ScreenPixel(form.Control(picColors), 30, 30);
+    ASSERT_TRUE(WaitFor([&] { return Chosen() == taken; }));
+    ::SendMessageW(form.Hwnd(), WM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(Held()) << "the sampler has its picture back";
+    EXPECT_FALSE(MagnifierShown());
+    EXPECT_EQ(::GetCapture(), nullptr);
+    const POINT away{80, 80}; // outside the window, where the held button picks nothing
+    const ColourPatch patch(away, 40, RGB(1, 2, 3));
+    ::SetCursorPos(away.x, away.y);
+    EXPECT_FALSE(WaitFor([&] { return Chosen() != taken; }, 300)) << "nothing is sampled afterwards";
+    Button(MOUSEEVENTF_LEFTUP);
+
+    Hold();
+    ::SetCapture(form.Hwnd()); // taken by another window
+    EXPECT_FALSE(Held());
+    ::ReleaseCapture();
+    Button(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(WaitFor([] { return ::GetAsyncKeyState(VK_LBUTTON) >= 0; }));
+    Mouse(Sampler(), WM_LBUTTONDOWN, 5, 5, MK_LBUTTON); // a press message with no button really held
+    EXPECT_TRUE(Held());
+    EXPECT_TRUE(WaitFor([&] { return !Held(); })) << "the next frame finds the button up";
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    Hold();
+    ASSERT_TRUE(WaitFor(MagnifierShown));
+    ::SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(form.Hwnd(), nullptr);
+    EXPECT_EQ(Magnifier(), nullptr);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// Where Windows cannot keep it out of the capture, a pointer that jumps onto where the magnifier
+// stands must not read the magnifier's own pixels.
+TEST_F(HeldEyedropper, APointerJumpingOntoTheMagnifierNeverSamplesItsPixels) {
+    TintoraWindow& form = Open();
+    const POINT spot{150, 150};
+    const COLORREF ground = RGB(40, 160, 60), around = RGB(30, 30, 120);
+    const ColourPatch patch(spot, 240, ground), inner(spot, 17, around);
+    Hold();
+    ::SetCursorPos(spot.x, spot.y);
+    ASSERT_TRUE(WaitFor([&] { return Chosen() == around && Centre() == around; }));
+    // Onto the frame around its centre cell, which shows neither colour of the patch.
+    const MagnifierLook look = MagnifierLookAt(form.Dpi());
+    const RECT place = Place();
+    const POINT target{place.left + look.line + kMagnifiedReach * look.cell - 1,
+                       (place.top + place.bottom) / 2};
+    const COLORREF frame = ScreenAt(target);
+    ASSERT_TRUE(frame != ground && frame != around) << std::hex << frame;
+    ::SetCursorPos(target.x, target.y);
+    // One message at a time, so that no passing sample goes unseen.
+    std::set<COLORREF> seen;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (Chosen() != ground && std::chrono::steady_clock::now() < deadline) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+            seen.insert(Chosen());
+        }
+    }
+    EXPECT_EQ(Chosen(), ground);
+    EXPECT_EQ(seen.count(frame), 0u) << "the magnifier sampled itself";
+    EXPECT_FALSE(Covers(Place(), target));
+}
