@@ -39,15 +39,13 @@ def reg_get():
     return tuple(int(match.group(1), 16) >> shift & 0xFF for shift in (0, 8, 16)) if match else None
 
 
-def wait_for(read, expected=None, until=None, timeout=10, what="the expected state"):
-    """Polls read() until it equals expected (or until(value) holds) and returns that value, or fails at
-    the deadline with the last value read. A busy machine fits no fixed pause."""
-    matches = until if until is not None else (lambda value: value == expected)
+def wait_for(read, expected, timeout=10, what="the expected state"):
+    """Polls read() until it returns expected and returns it, or fails at the deadline with the last
+    value read. A busy machine fits no fixed pause."""
     deadline = time.monotonic() + timeout
-    while not matches(value := read()):
+    while (value := read()) != expected:
         if time.monotonic() > deadline:
-            wanted = "" if until is not None else ", expected %r" % (expected,)
-            raise AssertionError("%s: %r after %s s%s" % (what, value, timeout, wanted))
+            raise AssertionError("%s: %r after %s s, expected %r" % (what, value, timeout, expected))
         time.sleep(0.02)
     return value
 
@@ -58,6 +56,37 @@ def user_registry():
     with open(os.path.join(os.environ["WINEPREFIX"], "user.reg"), encoding="utf-8", errors="replace") as hive:
         return [line for line in hive.read().splitlines()
                 if not line.startswith("#time") and not re.match(r"^\[.*\] \d+$", line)]
+
+
+def window_box(name):
+    """(left, top, width, height) of the visible window of that name, or None while there is none."""
+    found = run("xdotool", "search", "--onlyvisible", "--name", name, check=False).stdout.split()
+    geometry = run("xdotool", "getwindowgeometry", found[0], check=False).stdout if found else ""
+    position = re.search(r"Position: (-?\d+),(-?\d+)", geometry)
+    size = re.search(r"Geometry: (\d+)x(\d+)", geometry)
+    return tuple(map(int, position.groups() + size.groups())) if position and size else None
+
+
+def x_patch(x, y, size, first, second=None):
+    """A bare X window on the screen, outside every Wine window: of one colour, or of one-pixel checks
+    with first where a pixel's x + y is even. Returns its connection and window."""
+    patch = xdisplay.Display()
+    screen = patch.screen()
+    pixel = lambda rgb: screen.default_colormap.alloc_color(*(c * 257 for c in rgb)).pixel
+    look = {"background_pixel": pixel(first)}
+    if second:
+        tile = screen.root.create_pixmap(2, 2, screen.root_depth)
+        gc = tile.create_gc(foreground=pixel(first))
+        tile.fill_rectangle(gc, 0, 0, 2, 2)
+        gc.change(foreground=pixel(second))
+        tile.fill_rectangle(gc, 1, 0, 1, 1)
+        tile.fill_rectangle(gc, 0, 1, 1, 1)
+        look = {"background_pixmap": tile}  # from the window's origin: keep x + y even
+    window = screen.root.create_window(x, y, size, size, 0, screen.root_depth, X.InputOutput,
+                                       X.CopyFromParent, override_redirect=True, **look)
+    window.map()
+    patch.sync()
+    return patch, window
 
 
 class Tintora:
@@ -86,13 +115,10 @@ class Tintora:
 
     def locate(self):
         """The client area's origin on the screen, or None while the window is not wholly on it."""
-        found = run("xdotool", "search", "--name", "^Tintora!$", check=False).stdout.split()
-        geometry = run("xdotool", "getwindowgeometry", found[0], check=False).stdout if found else ""
-        position = re.search(r"Position: (-?\d+),(-?\d+)", geometry)
-        size = re.search(r"Geometry: (\d+)x(\d+)", geometry)
-        if not (position and size):
+        box = window_box("^Tintora!$")
+        if not box:
             return None
-        (left, top), (width, height) = map(int, position.groups()), map(int, size.groups())
+        left, top, width, height = box
         border = (width - scale(290, self.dpi)) // 2
         self.origin = (left + border, top + height - scale(275, self.dpi) - border)
         screen = self.x.screen()
@@ -109,7 +135,10 @@ class Tintora:
         return self.origin[0] + x, self.origin[1] + y
 
     def pixel(self, x, y):  # (red, green, blue) at a client point
-        image = self.x.screen().root.get_image(*self.screen(x, y), 1, 1, X.ZPixmap, 0xFFFFFFFF)
+        return self.screen_pixel(*self.screen(x, y))
+
+    def screen_pixel(self, x, y):
+        image = self.x.screen().root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF)
         return image.data[2], image.data[1], image.data[0]
 
     def move(self, x, y):
@@ -148,10 +177,6 @@ class Tintora:
     def texts(self):
         """The readouts: hue, sat, lum, red, green, blue, hex."""
         return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
-
-
-def eventually(probe, expected):
-    return wait_for(probe, expected)
 
 
 def main():

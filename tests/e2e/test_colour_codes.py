@@ -3,7 +3,7 @@ Red, entered by clicking Save; nothing is stored before Save."""
 import unittest
 
 import harness
-from harness import CURRENT, NEW, SAVE, Tintora, eventually
+from harness import CURRENT, NEW, SAVE, Tintora, wait_for
 
 HEX_BOX, RED_BOX = (260, 172), (272, 28)
 
@@ -16,19 +16,19 @@ class ColourCodes(unittest.TestCase):
             app.key("End", "shift+Home")
             app.type("#1e90ff")
             app.key("Return")
-            self.assertEqual(eventually(lambda: app.pixel(*NEW), (30, 144, 255)), (30, 144, 255))
+            app.shows(NEW, (30, 144, 255), "New after the hex code")
             self.assertEqual(app.texts(), ["140", "240", "135", "30", "144", "255", "1E90FF"])
             self.assertEqual(app.pixel(190, 17 + 77), (30, 144, 255), "the base band")
             self.assertEqual(harness.reg_get(), (200, 100, 50), "nothing stored before Save")
             app.key("alt+s")
-            self.assertEqual(eventually(harness.reg_get, (30, 144, 255)), (30, 144, 255))
+            wait_for(harness.reg_get, (30, 144, 255), what="IM Color after Alt+S")
             self.assertEqual(app.pixel(*CURRENT), (30, 144, 255))
 
             app.click(*RED_BOX)
             app.key("End", "shift+Home")
             app.type("0")
             app.click(*SAVE)  # leaving the box enters it, then Save stores it
-            self.assertEqual(eventually(harness.reg_get, (0, 144, 255)), (0, 144, 255))
+            wait_for(harness.reg_get, (0, 144, 255), what="IM Color after Save")
             self.assertEqual(app.pixel(*NEW), (0, 144, 255))
 
 

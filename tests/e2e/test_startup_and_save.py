@@ -1,4 +1,4 @@
-"""Start-up, Save by mouse and Alt+S, Random and Exit as a user sees them: Save alone writes, and only
+"""Start-up, Save by mouse and Alt+S, and Exit as a user sees them: Save alone writes, and only
 Messenger's IM Color."""
 import unittest
 
@@ -15,7 +15,6 @@ class StartUpAndSave(unittest.TestCase):
             app.shows(NEW, (200, 100, 50), "New")
             app.shows((190, 17), (255, 255, 255), "the strip's top band")
             app.shows((200, 17 + 75), (0, 0, 0), "the arrow's tip beside row 75")
-            app.shows((9, 17 + 170), (140, 115, 115), "the palette's bottom-left pixel")
             self.assertEqual(app.texts(), ["13", "144", "118", "200", "100", "50", "C86432"])
 
             new = app.pixel(9 + 60, 17 + 40)
@@ -28,17 +27,9 @@ class StartUpAndSave(unittest.TestCase):
             darker = app.pixel(190, 17 + 130)
             app.click(190, 17 + 130)  # a darker row of the same strip
             app.shows(NEW, darker, "New after a strip pick")
-            self.assertNotEqual(darker, new)
             app.key("alt+s")
             harness.wait_for(harness.reg_get, darker, what="IM Color after Alt+S")
             app.shows(CURRENT, darker, "Current after Alt+S")
-
-            app.key("alt+r")
-            random = harness.wait_for(lambda: app.pixel(*NEW), until=lambda colour: colour != darker,
-                                      what="New after Alt+R")
-            self.assertNotIn(0, random, "a random colour has no channel of 0")
-            app.shows((190, 17 + 77), random, "the base band is the new colour")
-            self.assertEqual(app.pixel(*CURRENT), darker)
             app.key("alt+x")
             self.assertEqual(app.process.wait(10), 0)
         after = harness.user_registry()
