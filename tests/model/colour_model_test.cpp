@@ -2,7 +2,6 @@
 // random sequences of actions, and a complete pick allocates nothing.
 #include "model/colour_model.h"
 
-#include "colour/hsl.h"
 #include "model/readout_texts.h"
 #include "model/spoken_texts.h"
 
@@ -49,20 +48,6 @@ std::vector<ColourValue> SomeBases() {
     return bases;
 }
 
-// The readouts agree with the colour they show: hex and decimal channels give it back, and hue,
-// sat and lum are its conversion.
-::testing::AssertionResult ReadoutsShow(ColourValue colour) {
-    const ReadoutTexts texts = MakeReadoutTexts(colour);
-    const auto number = [&](int readout) { return std::wcstol(texts[readout].data(), nullptr, 10); };
-    const HslColour hsl = RgbToHsl(colour);
-    const bool agree = std::wcstol(texts[kHexa].data(), nullptr, 16) ==
-                           (GetRed(colour) << 16 | GetGreen(colour) << 8 | GetBlue(colour)) &&
-                       PackRgb(number(kRed), number(kGreen), number(kBlue)) == colour &&
-                       number(kHue) == hsl.Hue && number(kSat) == hsl.Sat && number(kLum) == hsl.Lum;
-    if (agree) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "readouts of " << std::hex << colour << " disagree";
-}
-
 } // namespace
 
 // Down each half of the strip every channel falls: from white at the top towards the base colour,
@@ -86,24 +71,6 @@ TEST(ColourModel, EveryStripRunsFromWhiteThroughTheBaseTowardsBlack) {
             ASSERT_LE(std::abs(15 * TintStep(channel) + (255 - channel)), 7) << base;
             ASSERT_LE(std::abs(15 * ShadeStep(channel) + channel), 7) << base;
         }
-    }
-}
-
-// For every base and every marked row New is the colour of the band under the marker, and the
-// readouts show New. A hold below the strip keeps the last row picked.
-TEST(ColourModel, NewIsTheBandUnderTheMarkerAndTheReadoutsShowIt) {
-    for (ColourValue base : SomeBases()) {
-        ColourModel model = StartedWith(base);
-        ASSERT_EQ(model.Chosen(), base);
-        for (int row = 0; row < kStripRows; ++row) {
-            PressStrip(model, static_cast<float>(row));
-            ASSERT_EQ(model.MarkerPos(), row);
-            ASSERT_EQ(model.Chosen(), model.Bands()[BandAt(row)]) << base << " row " << row;
-            ASSERT_TRUE(ReadoutsShow(model.Chosen()));
-        }
-        model.PointOnStrip(PointerAction::Move, 171.0f, kHeight, 1);
-        ASSERT_EQ(model.MarkerPos(), kStripRows);
-        ASSERT_EQ(model.Chosen(), model.Bands()[kBandCount - 1]);
     }
 }
 

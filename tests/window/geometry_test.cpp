@@ -1,4 +1,5 @@
 // Where the window puts its controls, frames, arrow and cues, decided without a window.
+#include "model/strip.h"
 #include "window/geometry.h"
 #include "window/palette_cue.h"
 
@@ -23,6 +24,18 @@ TEST(Geometry, ControlsScaleByTheirEdgesAndTheArrowsTipStaysBesideTheMarkedRow) 
     EXPECT_EQ(green.right, platform::Scale(224 + 32, 144));
     EXPECT_EQ(green.left, platform::Scale(kArrowLeft + kArrowWidth, 144));
     EXPECT_EQ(LabelEdges(LayoutOf(lblPicker), 96).left, 142) << "a centred label keeps its box";
+}
+
+// At every density the middle of the arrow's tip is beside a screen row that shows the marked row.
+TEST(Geometry, TheArrowsTipIsBesideTheMarkedRowAtEveryDensity) {
+    for (int dpi : {96, 120, 144, 192}) {
+        const int stripTop = ControlEdges(LayoutOf(picGradient), dpi, 0).top;
+        for (int row = 0; row < kStripRows; ++row) {
+            const int tip = ControlEdges(LayoutOf(imgArrow), dpi, ArrowTopFor(row)).top +
+                            platform::MiddlePhysical(kArrowTipRow, dpi);
+            ASSERT_EQ(platform::LogicalFromPhysical(tip - stripTop, dpi), row) << dpi;
+        }
+    }
 }
 
 TEST(Geometry, AFrameIsOneLayoutPixelWideAllAround) {
