@@ -32,14 +32,20 @@ int RunBareWindow(HINSTANCE instance) {
     return 0;
 }
 
+// The dialog's library is loaded here, not imported, so that the bare window loads nothing of it.
 int RunColourDialog() {
+    using ChooseColourFunction = BOOL(WINAPI*)(CHOOSECOLORW*);
+    const HMODULE dialogs = ::LoadLibraryW(L"comdlg32.dll");
+    const FARPROC found = dialogs != nullptr ? ::GetProcAddress(dialogs, "ChooseColorW") : nullptr;
+    if (found == nullptr) return 1;
+    const auto chooseColour = reinterpret_cast<ChooseColourFunction>(reinterpret_cast<void (*)()>(found));
     COLORREF custom[16] = {};
     CHOOSECOLORW choose{};
     choose.lStructSize = sizeof choose;
     choose.rgbResult = RGB(200, 100, 50);
     choose.lpCustColors = custom;
     choose.Flags = CC_FULLOPEN | CC_RGBINIT;
-    ::ChooseColorW(&choose);
+    chooseColour(&choose);
     return 0;
 }
 

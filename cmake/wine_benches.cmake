@@ -8,7 +8,6 @@ endfunction()
 
 add_executable(wine_bench_startup bench/wine_startup_bench.cpp bench/startup_bench.rc)
 target_compile_definitions(wine_bench_startup PRIVATE UNICODE _UNICODE)
-target_link_libraries(wine_bench_startup PRIVATE comdlg32)
 set_source_files_properties(bench/startup_bench.rc PROPERTIES OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/bench/common_controls_6.manifest)
 if(NOT MSVC)
