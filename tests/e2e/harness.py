@@ -1,23 +1,22 @@
 """Drives the real Tintora as a user would: pointer and keys through xdotool, pixels read from the X
-server, the registry through `wine reg`, and what a screen reader hears through the probe. Each script
-runs inside scripts/wine-session as `script.py TINTORA.EXE PROBE.EXE`."""
+server, the registry through `wine reg`, and what a screen reader hears through the probe. CTest runs
+each test script with `python3 -m unittest` inside scripts/wine-session, naming the program and the
+probe in TINTORA_EXE and TINTORA_PROBE."""
 import os
 import re
 import subprocess
-import sys
 import tempfile
 import time
-import unittest
 
 from Xlib import X, display as xdisplay
 
 KEY = r"HKCU\Software\Microsoft\MSNMessenger"
 NEW, CURRENT, SAVE, SAMPLER = (110, 229), (38, 229), (248, 231), (175, 227)
-EXE = PROBE = None
+EXE, PROBE = os.environ["TINTORA_EXE"], os.environ["TINTORA_PROBE"]
 
 
 def run(*command, check=True):
-    return subprocess.run(command, check=check, capture_output=True, text=True)
+    return subprocess.run([str(part) for part in command], check=check, capture_output=True, text=True)
 
 
 def scale(value, dpi):  # a layout length at 96 dpi on a screen of that density
@@ -32,16 +31,15 @@ def reg_set(value):
     run("wine", "reg", "add", KEY, "/v", "IM Color", "/t", "REG_DWORD", "/d", "0x%08X" % value, "/f")
 
 
-def reg_get():
-    """The stored IM Color as (red, green, blue), or None when there is none."""
+def reg_get():  # the stored IM Color as (red, green, blue), or None
     match = re.search(r"IM Color\s+REG_DWORD\s+0x([0-9a-fA-F]+)",
                       run("wine", "reg", "query", KEY, "/v", "IM Color", check=False).stdout)
     return tuple(int(match.group(1), 16) >> shift & 0xFF for shift in (0, 8, 16)) if match else None
 
 
+# Polls read() until it returns expected, or fails at the deadline with the last value read: a busy
+# machine fits no fixed pause.
 def wait_for(read, expected, timeout=10, what="the expected state"):
-    """Polls read() until it returns expected and returns it, or fails at the deadline with the last
-    value read. A busy machine fits no fixed pause."""
     deadline = time.monotonic() + timeout
     while (value := read()) != expected:
         if time.monotonic() > deadline:
@@ -50,16 +48,14 @@ def wait_for(read, expected, timeout=10, what="the expected state"):
     return value
 
 
-def user_registry():
-    """The prefix's user registry as lines, without the timestamps Wine writes on every save."""
+def user_registry():  # the prefix's user registry as lines, without the timestamps of each save
     run("wineserver", "-w", check=False)
     with open(os.path.join(os.environ["WINEPREFIX"], "user.reg"), encoding="utf-8", errors="replace") as hive:
         return [line for line in hive.read().splitlines()
                 if not line.startswith("#time") and not re.match(r"^\[.*\] \d+$", line)]
 
 
-def window_box(name):
-    """(left, top, width, height) of the visible window of that name, or None while there is none."""
+def window_box(name):  # (left, top, width, height) of the visible window of that name, or None
     found = run("xdotool", "search", "--onlyvisible", "--name", name, check=False).stdout.split()
     geometry = run("xdotool", "getwindowgeometry", found[0], check=False).stdout if found else ""
     position = re.search(r"Position: (-?\d+),(-?\d+)", geometry)
@@ -67,26 +63,33 @@ def window_box(name):
     return tuple(map(int, position.groups() + size.groups())) if position and size else None
 
 
-def x_patch(x, y, size, first, second=None):
+class XPatch:
     """A bare X window on the screen, outside every Wine window: of one colour, or of one-pixel checks
-    with first where a pixel's x + y is even. Returns its connection and window."""
-    patch = xdisplay.Display()
-    screen = patch.screen()
-    pixel = lambda rgb: screen.default_colormap.alloc_color(*(c * 257 for c in rgb)).pixel
-    look = {"background_pixel": pixel(first)}
-    if second:
-        tile = screen.root.create_pixmap(2, 2, screen.root_depth)
-        gc = tile.create_gc(foreground=pixel(first))
-        tile.fill_rectangle(gc, 0, 0, 2, 2)
-        gc.change(foreground=pixel(second))
-        tile.fill_rectangle(gc, 1, 0, 1, 1)
-        tile.fill_rectangle(gc, 0, 1, 1, 1)
-        look = {"background_pixmap": tile}  # from the window's origin: keep x + y even
-    window = screen.root.create_window(x, y, size, size, 0, screen.root_depth, X.InputOutput,
-                                       X.CopyFromParent, override_redirect=True, **look)
-    window.map()
-    patch.sync()
-    return patch, window
+    with first where a pixel's x + y is even."""
+
+    def __init__(self, x, y, size, first, second=None):
+        self.x = xdisplay.Display()
+        screen = self.x.screen()
+        self.window = screen.root.create_window(x, y, size, size, 0, screen.root_depth, X.InputOutput,
+                                                X.CopyFromParent, override_redirect=True)
+        self.window.map()
+        self.paint(first, second)
+
+    def paint(self, first, second=None):
+        screen = self.x.screen()
+        pixel = lambda rgb: screen.default_colormap.alloc_color(*(c * 257 for c in rgb)).pixel
+        if second:  # a tile from the window's origin: keep x + y even
+            tile = screen.root.create_pixmap(2, 2, screen.root_depth)
+            gc = tile.create_gc(foreground=pixel(first))
+            tile.fill_rectangle(gc, 0, 0, 2, 2)
+            gc.change(foreground=pixel(second))
+            tile.fill_rectangle(gc, 1, 0, 1, 1)
+            tile.fill_rectangle(gc, 0, 1, 1, 1)
+            self.window.change_attributes(background_pixmap=tile)
+        else:
+            self.window.change_attributes(background_pixel=pixel(first))
+        self.window.clear_area()
+        self.x.sync()
 
 
 class Tintora:
@@ -99,7 +102,7 @@ class Tintora:
     def __enter__(self):
         if self.dpi != 96:
             run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
-                "/d", str(self.dpi), "/f")
+                "/d", self.dpi, "/f")
         # What Wine and the program say is kept, and shown if the window never comes.
         self.output = tempfile.TemporaryFile()
         self.process = subprocess.Popen(["wine", EXE], stdout=self.output, stderr=subprocess.STDOUT)
@@ -113,8 +116,7 @@ class Tintora:
             raise AssertionError(f"{failure}\nTintora's output:\n{self.output.read().decode(errors='replace')}")
         return self
 
-    def locate(self):
-        """The client area's origin on the screen, or None while the window is not wholly on it."""
+    def locate(self):  # the client area's origin on the screen, or None while not wholly on it
         box = window_box("^Tintora!$")
         if not box:
             return None
@@ -131,28 +133,25 @@ class Tintora:
         self.output.close()
         self.x.close()
 
-    def screen(self, x, y):
-        return self.origin[0] + x, self.origin[1] + y
-
     def pixel(self, x, y):  # (red, green, blue) at a client point
-        return self.screen_pixel(*self.screen(x, y))
+        return self.screen_pixel(self.origin[0] + x, self.origin[1] + y)
 
     def screen_pixel(self, x, y):
         image = self.x.screen().root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF)
         return image.data[2], image.data[1], image.data[0]
 
     def move(self, x, y):
-        run("xdotool", "mousemove", *map(str, self.screen(x, y)))
+        run("xdotool", "mousemove", self.origin[0] + x, self.origin[1] + y)
 
     def click(self, x, y, action="click"):
         self.move(x, y)
-        run("xdotool", action, "1")
+        run("xdotool", action, 1)
 
     def press(self, x, y):
         self.click(x, y, "mousedown")
 
     def release(self):
-        run("xdotool", "mouseup", "1")
+        run("xdotool", "mouseup", 1)
 
     def key(self, *keys, action="key"):
         # Keys go to where the pointer is: keep it over the window, on a spot that does nothing.
@@ -162,25 +161,13 @@ class Tintora:
     def shows(self, point, expected, what="the pixel"):
         return wait_for(lambda: self.pixel(*point), expected, what="%s at %s" % (what, point))
 
+    # Waits for the program to answer a probe, after an action that must change nothing: its message
+    # loop takes in the input sent before long before the probe (a whole program) asks.
     def settle(self):
-        """Waits for the program to answer a probe, after an action that must change nothing: its message
-        loop takes in the input sent before long before the probe (a whole program) asks."""
         self.heard(1026)
 
-    def type(self, text):
-        self.key(text, action="type")
+    def heard(self, *controls):  # what a screen reader hears from each control: name, value, description
+        return run("wine", PROBE, *controls).stdout.replace("\r", "").split("\n")[:-1]
 
-    def heard(self, *controls):
-        """What a screen reader hears from each control, by id: name, value and description, in turn."""
-        return run("wine", PROBE, *map(str, controls)).stdout.replace("\r", "").split("\n")[:-1]
-
-    def texts(self):
-        """The readouts: hue, sat, lum, red, green, blue, hex."""
+    def texts(self):  # the readouts: hue, sat, lum, red, green, blue, hex
         return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
-
-
-def main():
-    global EXE, PROBE
-    EXE, PROBE = sys.argv[1], sys.argv[2]
-    del sys.argv[1:3]
-    unittest.main(verbosity=2)

@@ -26,7 +26,3 @@ class Density(unittest.TestCase):
                 # show one colour and the readout is already right.
                 harness.wait_for(lambda: app.texts()[6], harness.hex_text(shown),
                                  what="the hex readout after a click at %s" % ((x, y),))
-
-
-if __name__ == "__main__":
-    harness.main()

@@ -27,7 +27,3 @@ class Keyboard(unittest.TestCase):
             harness.wait_for(harness.reg_get, chosen, what="IM Color after Alt+S")
             app.shows(CURRENT, chosen, "Current after Alt+S")
             harness.wait_for(lambda: app.heard(1017)[1], harness.hex_text(chosen), what="Current's value")
-
-
-if __name__ == "__main__":
-    harness.main()

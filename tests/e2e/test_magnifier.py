@@ -9,19 +9,18 @@ from harness import SAMPLER, Tintora
 FIRST, SECOND = (200, 40, 30), (20, 60, 220)
 
 
-def magnifier_centre(app):
-    """The screen pixel in the middle of the magnifier, or None while none is shown."""
+def magnifier_centre(app):  # the screen pixel in the middle of the magnifier, or None while none shows
     box = harness.window_box("^Tintora magnifier$")
     return app.screen_pixel(box[0] + box[2] // 2, box[1] + box[3] // 2) if box else None
 
 
 class Magnifier(unittest.TestCase):
     def test_its_centre_and_the_readouts_follow_the_nudged_pixel(self):
-        patch, _ = harness.x_patch(60, 300, 100, FIRST, SECOND)
+        patch = harness.XPatch(60, 300, 100, FIRST, SECOND)  # shown while the test holds it
         with Tintora() as app:
             before = app.texts()[6]
             app.press(*SAMPLER)
-            harness.run("xdotool", "mousemove", "110", "350")
+            harness.run("xdotool", "mousemove", 110, 350)
             for key, colour in ((None, FIRST), ("Right", SECOND), ("Down", FIRST), ("Left", SECOND),
                                 ("Up", FIRST)):
                 if key:
@@ -35,8 +34,3 @@ class Magnifier(unittest.TestCase):
             harness.wait_for(lambda: magnifier_centre(app), None, what="the magnifier after Escape")
             self.assertEqual(app.texts()[6], before)
             app.release()
-        patch.close()
-
-
-if __name__ == "__main__":
-    harness.main()

@@ -41,7 +41,3 @@ class Picking(unittest.TestCase):
             app.settle()  # the release changes nothing
             self.assertEqual(app.pixel(*NEW), rows[100], "the last row picked")
             self.assertEqual(app.texts()[3:], [str(c) for c in rows[100]] + [harness.hex_text(rows[100])])
-
-
-if __name__ == "__main__":
-    harness.main()

@@ -36,7 +36,3 @@ class StartUpAndSave(unittest.TestCase):
         self.assertEqual([line for line in before if line not in after], ['"IM Color"=dword:003264c8'])
         self.assertEqual([line for line in after if line not in before],
                          ['"IM Color"=dword:00%02x%02x%02x' % darker[::-1]])
-
-
-if __name__ == "__main__":
-    harness.main()
