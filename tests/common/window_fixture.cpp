@@ -34,20 +34,21 @@ std::optional<std::uint32_t> StoredImColor() {
 
 void DeleteMessengerKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kSubKey); } // it holds values only
 
-void PumpMessages() {
+void PumpMessages(const std::function<void()>& each) {
     MSG message{};
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
+        if (each) each();
     }
 }
 
-bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
+bool WaitFor(const std::function<bool()>& condition, int milliseconds, const std::function<void()>& each) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PumpMessages();
+        PumpMessages(each);
     }
     return true;
 }

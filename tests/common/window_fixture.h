@@ -18,9 +18,11 @@ void StoreImColor(std::uint32_t value);
 std::optional<std::uint32_t> StoredImColor();
 void DeleteMessengerKey();
 
-void PumpMessages();
+// Dispatches the waiting messages, calling each after every one.
+void PumpMessages(const std::function<void()>& each = nullptr);
 // Pumps messages, waiting for input between rounds, until the condition holds or the deadline passes.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000,
+             const std::function<void()>& each = nullptr);
 std::wstring TextOf(HWND window);
 COLORREF ScreenAt(POINT at);
 COLORREF ScreenPixel(HWND window, int x, int y); // what the screen shows at a client point, once painted
