@@ -3,6 +3,7 @@
 // with the real clipboard. What each box makes of its text is the colour codes' tests' part.
 #include "window_fixture.h"
 
+#include "platform/clipboard.h"
 #include "platform/message_loop.h"
 
 #include <commctrl.h>
@@ -16,16 +17,7 @@ namespace {
 
 constexpr COLORREF kStored = RGB(200, 100, 50);
 
-void SetClipboard(const std::wstring& text) {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    ::lstrcpyW(static_cast<wchar_t*>(::GlobalLock(memory)), text.c_str());
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-    ::CloseClipboard();
-}
-
+// Read back independently of the program, as another program would.
 std::wstring ClipboardText() {
     std::wstring text = L"(not opened)";
     if (!::OpenClipboard(nullptr)) return text;
@@ -146,14 +138,13 @@ TEST_F(Entry, TypedNumbersEnterOnEnterOrLeavingEscapeRestoresAndBadTextShowsWhat
 }
 
 TEST_F(Entry, CtrlVPastesAColourCodeAndCtrlCCopiesNewOutsideTheTextBoxes) {
-    ::SetFocus(form_->Control(picColors));
-    SetClipboard(L"rgb(30, 144, 255)");
-    Key('V', VK_CONTROL);
-    EXPECT_TRUE(Entered(RGB(30, 144, 255)));
-    ::SetFocus(form_->Control(cmdSaveColor));
-    SetClipboard(L"no colour");
-    Key('V', VK_CONTROL);
-    EXPECT_TRUE(Entered(RGB(30, 144, 255)));
+    for (const auto& [focus, code] :
+         {std::pair{picColors, L"rgb(30, 144, 255)"}, {cmdSaveColor, L"no colour"}}) {
+        ::SetFocus(form_->Control(focus));
+        ASSERT_TRUE(platform::CopyText(nullptr, code));
+        Key('V', VK_CONTROL);
+        EXPECT_TRUE(Entered(RGB(30, 144, 255))) << "after pasting a code and then none";
+    }
     ::SetFocus(form_->Control(cmdRandom));
     Key('C', VK_CONTROL);
     EXPECT_EQ(ClipboardText(), L"#1E90FF");
@@ -164,7 +155,7 @@ TEST_F(Entry, CtrlVPastesAColourCodeAndCtrlCCopiesNewOutsideTheTextBoxes) {
     ::SendMessageW(form_->Control(txtRed), EM_SETSEL, 0, -1);
     Key('C', VK_CONTROL);
     EXPECT_EQ(ClipboardText(), L"30");
-    SetClipboard(L"12");
+    ASSERT_TRUE(platform::CopyText(nullptr, L"12"));
     Key('V', VK_CONTROL);
     EXPECT_EQ(Chosen(), RGB(30, 144, 255)) << "until Enter";
     Key(VK_RETURN);
