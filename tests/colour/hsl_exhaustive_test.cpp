@@ -62,16 +62,24 @@ TEST(ColourWithHsl, EveryColoursOwnReadoutsGiveAColourWithExactlyThem) {
     EXPECT_EQ(tried, Existing());
 }
 
-// Where no colour has the readouts, none has readouts nearer than the one given.
+// Where no colour has the readouts, none has readouts nearer than the one given. Among them every
+// hue and saturation with lum 0 or 240 (black, white), and every hue and luminance with sat 0: the
+// given colour is the very point of the cone (black, white or the grey of that luminance).
 TEST(ColourWithHsl, WhereNoColourHasTheReadoutsTheNearestOnesAreGiven) {
     std::vector<HslColour> targets{{20, 0, 120}, {0, 120, 1}, {20, 1, 120},
                                    {0, 10, 0},   {7, 3, 230}, {30, 240, 240}};
     for (int index = 12345; targets.size() < 60; index = (index + 104729) % (kScale * kScale * kScale))
         if (!Existing()[index]) targets.push_back(HslAt(index));
+    for (std::int16_t hue = 0; hue <= 240; ++hue)
+        for (std::int16_t other = 0; other <= 240; ++other)
+            for (const HslColour hsl :
+                 {HslColour{hue, 0, other}, HslColour{hue, other, 0}, HslColour{hue, other, 240}})
+                if (!Existing()[IndexOf(hsl)]) targets.push_back(hsl);
     for (const HslColour wanted : targets) {
         ASSERT_FALSE(Existing()[IndexOf(wanted)]) << Text(wanted);
         const HslColour given = RgbToHsl(ColourWithHsl(wanted));
         const double distance = ConeDistance(wanted, given);
+        if (distance == 0.0) continue; // nothing is nearer
         // No readouts nearer: only luminances within the distance can be.
         const int reach = static_cast<int>(std::sqrt(distance)) + 1;
         for (int lum = std::max(0, wanted.Lum - reach); lum <= std::min(240, wanted.Lum + reach); ++lum)
