@@ -8,7 +8,6 @@
 #include "window/arrow.h"
 #include "window/geometry.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -45,25 +44,6 @@ std::vector<std::wstring> TextsShown(ControlId id) {
     return texts;
 }
 
-bool HasText(const ControlLayout& layout) {
-    return layout.kind == ControlKind::Label || layout.kind == ControlKind::TextBox ||
-           layout.kind == ControlKind::Button;
-}
-
-// A font selected into a window's device context.
-struct ControlDc {
-    ControlDc(HWND window, HFONT font)
-        : dc(platform::GetWindowDc(window))
-        , selection(dc.get(), font) {}
-    std::wstring Face() const {
-        wchar_t face[LF_FACESIZE] = L"";
-        ::GetTextFaceW(dc.get(), LF_FACESIZE, face);
-        return face;
-    }
-    platform::UniqueWindowDc dc;
-    platform::SelectionGuard selection;
-};
-
 class Controls : public WindowTest {
 protected:
     void SetUp() override {
@@ -92,22 +72,17 @@ TEST_F(Controls, EveryControlWithItsTextAtItsScaledPlace) {
     EXPECT_EQ(client.right, Scale(kClientWidth, dpi_));
     EXPECT_EQ(client.bottom, Scale(kClientHeight, dpi_));
     for (const ControlLayout& layout : kControls) {
-        if (layout.id == imgArrow) continue;
+        // Labels are no windows: the room each is drawn in is the geometry tests' part.
+        if (layout.id == imgArrow || layout.kind == ControlKind::Label) continue;
         const platform::Edges edges =
             platform::ScaleEdges(layout.left, layout.top, layout.width, layout.height, dpi_);
+        const HWND control = form_->Control(layout.id);
         RECT rect{};
-        if (layout.kind == ControlKind::Label) { // a right-aligned one keeps its right edge
-            rect = form_->Controls().LabelBounds(layout);
-            rect.left = std::max<LONG>(rect.left, edges.left);
-        } else {
-            ::GetWindowRect(form_->Control(layout.id), &rect);
-            ::MapWindowPoints(nullptr, form_->Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        }
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(nullptr, form_->Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
         EXPECT_TRUE(rect.left == edges.left && rect.top == edges.top && rect.right == edges.right &&
                     rect.bottom == edges.bottom)
             << layout.id;
-        if (layout.kind == ControlKind::Label) continue;
-        const HWND control = form_->Control(layout.id);
         EXPECT_EQ(::IsWindowVisible(control) != FALSE, !(layout.look & kHidden)) << layout.id;
         EXPECT_TRUE(layout.kind != ControlKind::Button || TextOf(control) == layout.text) << layout.id;
         EXPECT_FALSE(layout.kind == ControlKind::TextBox &&
@@ -154,7 +129,9 @@ TEST_F(Controls, APressOrTheEyedropperTakesThePixelUnderThePointer) {
 TEST_F(Controls, EveryCaptionAndReadoutFitsItsBoxInItsOwnFontMsSansSerifWhereTheSystemHasIt) {
     ASSERT_EQ(SystemHas(L"MS Sans Serif"), !fontless_) << "the prefix does not have the fonts it should";
     for (const ControlLayout& layout : kControls) {
-        if ((layout.look & kHidden) || !HasText(layout)) continue;
+        if ((layout.look & kHidden) || layout.kind == ControlKind::PictureBox ||
+            layout.kind == ControlKind::Image)
+            continue; // no text
         LOGFONTW font{};
         ::GetObjectW(FontOf(layout), sizeof font, &font);
         if (!fontless_) {
@@ -164,9 +141,10 @@ TEST_F(Controls, EveryCaptionAndReadoutFitsItsBoxInItsOwnFontMsSansSerifWhereThe
         const bool label = layout.kind == ControlKind::Label;
         const HWND control = label ? form_->Hwnd() : form_->Control(layout.id);
         ASSERT_NE(FontOf(layout), nullptr) << layout.id;
-        const ControlDc dc(control, FontOf(layout));
+        const platform::UniqueWindowDc dc = platform::GetWindowDc(control);
+        const platform::SelectionGuard selection(dc.get(), FontOf(layout));
         TEXTMETRICW metrics{};
-        ::GetTextMetricsW(dc.dc.get(), &metrics);
+        ::GetTextMetricsW(dc.get(), &metrics);
         RECT client{};
         if (label) {
             const RECT room = form_->Controls().LabelBounds(layout);
@@ -176,7 +154,9 @@ TEST_F(Controls, EveryCaptionAndReadoutFitsItsBoxInItsOwnFontMsSansSerifWhereThe
         }
         // The characters' height within the box (the internal leading is room for accents).
         EXPECT_LE(metrics.tmHeight - metrics.tmInternalLeading, client.bottom) << layout.id;
-        const std::wstring face = dc.Face();
+        wchar_t faceName[LF_FACESIZE] = L"";
+        ::GetTextFaceW(dc.get(), LF_FACESIZE, faceName);
+        const std::wstring face = faceName;
         EXPECT_TRUE(fontless_ || dpi_ != 96 || layout.id == txtHexa || face == L"MS Sans Serif") << layout.id;
         RECT rect = client;
         switch (layout.kind) {
@@ -185,7 +165,7 @@ TEST_F(Controls, EveryCaptionAndReadoutFitsItsBoxInItsOwnFontMsSansSerifWhereThe
             const int room = client.right - LOWORD(margins) - HIWORD(margins);
             for (const std::wstring& text : TextsShown(layout.id)) {
                 SIZE extent{};
-                ::GetTextExtentPoint32W(dc.dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+                ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
                 EXPECT_LE(extent.cx, room)
                     << layout.id << " cannot show " << std::string(text.begin(), text.end()) << " whole in "
                     << std::string(face.begin(), face.end());
@@ -195,12 +175,12 @@ TEST_F(Controls, EveryCaptionAndReadoutFitsItsBoxInItsOwnFontMsSansSerifWhereThe
         case ControlKind::Label:
             // Measured as if it could wrap: it must not need to. A right-aligned label's room ends at
             // the strip's arrow, so it never runs into it.
-            ::DrawTextW(dc.dc.get(), layout.text, -1, &rect, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+            ::DrawTextW(dc.get(), layout.text, -1, &rect, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
             EXPECT_LE(rect.right - rect.left, client.right) << layout.id << " is cut off";
             EXPECT_LE(rect.bottom - rect.top, metrics.tmHeight) << layout.id << " wraps to a second line";
             break;
         default: // a push button: its text inside the edge and the focus rectangle
-            ::DrawTextW(dc.dc.get(), layout.text, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+            ::DrawTextW(dc.get(), layout.text, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
             EXPECT_LE(rect.right - rect.left, client.right - 2 * (::GetSystemMetrics(SM_CXEDGE) + 1))
                 << layout.id;
         }

@@ -37,26 +37,24 @@ TEST(MagnifierPlace, StaysOnTheMonitorNearTheTipAndClearOfTheCapturedBlockOnEver
     };
     for (int dpi : {96, 144, 192}) {
         const MagnifierLook look = MagnifierLookAt(dpi);
-        for (const Edges& monitor : monitors)
+        for (const Edges& monitor : monitors) {
+            std::vector<ScreenPoint> tips;
             for (int x : Along(monitor.left, monitor.right))
                 for (int y : {monitor.top, monitor.top + 1, (monitor.top + monitor.bottom) / 2,
-                              monitor.bottom - 2, monitor.bottom - 1}) {
-                    const ScreenPoint tip{x, y};
-                    const Edges place = MagnifierPlace(tip, monitor, look);
-                    ASSERT_TRUE(Inside(place, monitor)) << dpi << " at " << x << "," << y;
-                    ASSERT_FALSE(Overlap(place, CapturedBlock(tip))) << dpi << " at " << x << "," << y;
-                    // Near: one of its edges a gap away from the tip along each axis.
-                    ASSERT_TRUE(place.left == x + look.gap || place.right == x - look.gap) << x;
-                    ASSERT_TRUE(place.top == y + look.gap || place.bottom == y - look.gap) << y;
-                }
-        // And along the other axis, at the monitors' left and right edges.
-        for (const Edges& monitor : monitors)
+                              monitor.bottom - 2, monitor.bottom - 1})
+                    tips.push_back({x, y});
             for (int y : Along(monitor.top, monitor.bottom))
-                for (int x : {monitor.left, monitor.right - 1}) {
-                    const Edges place = MagnifierPlace({x, y}, monitor, look);
-                    ASSERT_TRUE(Inside(place, monitor)) << dpi << " at " << x << "," << y;
-                    ASSERT_FALSE(Overlap(place, CapturedBlock({x, y}))) << dpi << " at " << x << "," << y;
-                }
+                for (int x : {monitor.left, monitor.right - 1})
+                    tips.push_back({x, y});
+            for (const ScreenPoint tip : tips) {
+                const Edges place = MagnifierPlace(tip, monitor, look);
+                ASSERT_TRUE(Inside(place, monitor)) << dpi << " at " << tip.x << "," << tip.y;
+                ASSERT_FALSE(Overlap(place, CapturedBlock(tip))) << dpi << " at " << tip.x << "," << tip.y;
+                // Near: one of its edges a gap away from the tip along each axis.
+                ASSERT_TRUE(place.left == tip.x + look.gap || place.right == tip.x - look.gap) << tip.x;
+                ASSERT_TRUE(place.top == tip.y + look.gap || place.bottom == tip.y - look.gap) << tip.y;
+            }
+        }
     }
 }
 
