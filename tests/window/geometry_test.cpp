@@ -14,7 +14,6 @@ TEST(Geometry, ControlsScaleByTheirEdgesAndTheArrowsTipStaysBesideTheMarkedRow) 
     const platform::Edges palette = ControlEdges(LayoutOf(picColors), 144, 0);
     const platform::Edges strip = ControlEdges(LayoutOf(picGradient), 144, 0);
     EXPECT_EQ(palette.right + 2, strip.left) << "the strip's frame column sits between them, at 150 % too";
-    EXPECT_EQ((ControlEdges(LayoutOf(cmdRandom), 96, 0).left), 212);
     // At 96 dpi the arrow's top is four rows above the marked row: its tip points at it.
     EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(75)).top, 17 + 75 - 4);
     EXPECT_EQ(ControlEdges(LayoutOf(imgArrow), 96, ArrowTopFor(0)).top, 13);
