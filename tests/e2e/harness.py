@@ -15,8 +15,12 @@ NEW, CURRENT, SAVE, SAMPLER = (110, 229), (38, 229), (248, 231), (175, 227)
 EXE, PROBE = os.environ["TINTORA_EXE"], os.environ["TINTORA_PROBE"]
 
 
-def run(*command, check=True):
-    return subprocess.run([str(part) for part in command], check=check, capture_output=True, text=True)
+def run(*command, check=True):  # a failing step says what it ran and what that printed
+    done = subprocess.run([str(part) for part in command], capture_output=True, text=True)
+    if check and done.returncode != 0:
+        raise AssertionError(
+            "%s failed (%d): %s%s" % (" ".join(done.args), done.returncode, done.stdout, done.stderr))
+    return done
 
 
 def scale(value, dpi):  # a layout length at 96 dpi on a screen of that density
@@ -113,7 +117,8 @@ class Tintora:
                      what="the palette's top-left pixel (None: no window on the screen)")
         except AssertionError as failure:
             self.output.seek(0)
-            raise AssertionError(f"{failure}\nTintora's output:\n{self.output.read().decode(errors='replace')}")
+            printed = self.output.read().decode(errors="replace")
+            raise AssertionError(f"{failure}\nTintora's output:\n{printed}")
         return self
 
     def locate(self):  # the client area's origin on the screen, or None while not wholly on it
