@@ -4,6 +4,7 @@
 // in turn, round after round, and each figure is the median of its launches.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -26,6 +27,44 @@ int RunBareWindow(HINSTANCE instance) {
     ::RegisterClassW(&windowClass);
     const HWND window = ::CreateWindowExW(0, kBareClass, L"Bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
                                           296, 300, nullptr, nullptr, instance, nullptr);
+    MSG message{};
+    while (::IsWindow(window) && ::GetMessageW(&message, nullptr, 0, 0) > 0)
+        ::DispatchMessageW(&message);
+    return 0;
+}
+
+// The floor of Tintora's own controls: a bare window with common controls 6, seven edit boxes and
+// three buttons, ready once the first box (Tintora's hue readout id) shows its text. Common controls
+// are loaded here, not imported, so that the bare window loads nothing of them.
+int RunControlsFloor(HINSTANCE instance) {
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const HMODULE common = ::LoadLibraryW(L"comctl32.dll");
+    const FARPROC found = common != nullptr ? ::GetProcAddress(common, "InitCommonControlsEx") : nullptr;
+    if (found == nullptr) return 1;
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    reinterpret_cast<InitFunction>(reinterpret_cast<void (*)()>(found))(&controls);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = ::DefWindowProcW;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kBareClass;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    ::RegisterClassW(&windowClass);
+    const HWND window = ::CreateWindowExW(WS_EX_CONTROLPARENT, kBareClass, L"Floor", WS_OVERLAPPEDWINDOW, 100,
+                                          100, 296, 300, nullptr, nullptr, instance, nullptr);
+    const auto font = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
+    for (int box = 0; box < 7; ++box) {
+        const HWND edit = ::CreateWindowExW(
+            WS_EX_CLIENTEDGE, L"EDIT", L"13", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 240, 40 + 24 * box, 32, 20,
+            window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1004 + box)), instance, nullptr);
+        ::SendMessageW(edit, WM_SETFONT, font, FALSE);
+    }
+    for (int button = 0; button < 3; ++button) {
+        const HWND made = ::CreateWindowExW(0, L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 200,
+                                            210 + 26 * button, 80, 24, window, nullptr, instance, nullptr);
+        ::SendMessageW(made, WM_SETFONT, font, FALSE);
+    }
+    ::ShowWindow(window, SW_SHOWNORMAL);
+    ::UpdateWindow(window);
     MSG message{};
     while (::IsWindow(window) && ::GetMessageW(&message, nullptr, 0, 0) > 0)
         ::DispatchMessageW(&message);
@@ -110,6 +149,7 @@ Figures Spread(std::vector<double> values) {
 int wmain(int argc, wchar_t** argv) {
     if (argc > 1 && std::wstring(argv[1]) == L"--bare") return RunBareWindow(::GetModuleHandleW(nullptr));
     if (argc > 1 && std::wstring(argv[1]) == L"--dialog") return RunColourDialog();
+    if (argc > 1 && std::wstring(argv[1]) == L"--floor") return RunControlsFloor(::GetModuleHandleW(nullptr));
     if (argc < 2) {
         std::fputs("usage: wine_bench_startup TINTORA.EXE\n", stderr);
         return 2;
@@ -117,30 +157,37 @@ int wmain(int argc, wchar_t** argv) {
     wchar_t self[MAX_PATH] = L"";
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     const std::wstring bare = L"\"" + std::wstring(self) + L"\" --bare";
+    const std::wstring floor = L"\"" + std::wstring(self) + L"\" --floor";
     const std::wstring dialog = L"\"" + std::wstring(self) + L"\" --dialog";
     const std::wstring tintora = L"\"" + std::wstring(argv[1]) + L"\"";
-    // Warm all three up: the first start pays for loading Wine's libraries.
+    // Warm all up: the first start pays for loading Wine's libraries.
     Launch(bare, false);
+    Launch(floor, true);
     Launch(dialog, false);
     Launch(tintora, true);
-    std::vector<double> bareTimes, dialogTimes, tintoraTimes;
+    std::vector<double> bareTimes, floorTimes, dialogTimes, tintoraTimes;
     for (int run = 0; run < kRuns; ++run) {
         bareTimes.push_back(Launch(bare, false));
+        floorTimes.push_back(Launch(floor, true));
         dialogTimes.push_back(Launch(dialog, false));
         tintoraTimes.push_back(Launch(tintora, true));
     }
-    if (std::min({*std::min_element(bareTimes.begin(), bareTimes.end()),
-                  *std::min_element(dialogTimes.begin(), dialogTimes.end()),
-                  *std::min_element(tintoraTimes.begin(), tintoraTimes.end())}) < 0) {
-        std::fputs("wine_bench_startup: a program's window did not appear\n", stderr);
-        return 1;
+    for (const auto* times : {&bareTimes, &floorTimes, &dialogTimes, &tintoraTimes}) {
+        if (*std::min_element(times->begin(), times->end()) < 0) {
+            std::fputs("wine_bench_startup: a program's window did not appear\n", stderr);
+            return 1;
+        }
     }
-    const Figures b = Spread(bareTimes), d = Spread(dialogTimes), t = Spread(tintoraTimes);
+    const Figures b = Spread(bareTimes), f = Spread(floorTimes), d = Spread(dialogTimes),
+                  t = Spread(tintoraTimes);
     std::printf("start-up to the window shown, median of %d (lowest-highest):\n", kRuns);
     std::printf("  bare window            %6.1f ms (%.1f-%.1f)\n", b.median, b.low, b.high);
+    std::printf("  7 edit boxes, 3 buttons %5.1f ms (%.1f-%.1f), filled\n", f.median, f.low, f.high);
     std::printf("  colour dialog          %6.1f ms (%.1f-%.1f)\n", d.median, d.low, d.high);
     std::printf("  Tintora, readouts full %6.1f ms (%.1f-%.1f)\n", t.median, t.low, t.high);
     std::printf("  Tintora / bare window  %.2f (target at most 1.25)\n", t.median / b.median);
+    std::printf("  boxes and buttons / bare window %.2f (the floor of Tintora's own controls)\n",
+                f.median / b.median);
     std::printf("  Tintora / colour dialog %.2f (target at most 1.0)\n", t.median / d.median);
     return 0;
 }
