@@ -18,39 +18,45 @@ namespace {
 constexpr const wchar_t* kBareClass = L"StartupBenchBareWindow";
 constexpr int kRuns = 9;
 
-int RunBareWindow(HINSTANCE instance) {
+// A window of the default class procedure and the dialog colour, made as the style says.
+HWND MakeBareWindow(HINSTANCE instance, DWORD exStyle, const wchar_t* title, DWORD style) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = ::DefWindowProcW;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kBareClass;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     ::RegisterClassW(&windowClass);
-    const HWND window = ::CreateWindowExW(0, kBareClass, L"Bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                          296, 300, nullptr, nullptr, instance, nullptr);
+    return ::CreateWindowExW(exStyle, kBareClass, title, style, 100, 100, 296, 300, nullptr, nullptr,
+                             instance, nullptr);
+}
+
+int RunUntilClosed(HWND window) {
     MSG message{};
     while (::IsWindow(window) && ::GetMessageW(&message, nullptr, 0, 0) > 0)
         ::DispatchMessageW(&message);
     return 0;
 }
 
+// A function of a library loaded now rather than imported, so that the other runs load nothing of it.
+template <typename Function> Function LoadFunction(const wchar_t* library, const char* name) {
+    const HMODULE module = ::LoadLibraryW(library);
+    const FARPROC found = module != nullptr ? ::GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+int RunBareWindow(HINSTANCE instance) {
+    return RunUntilClosed(MakeBareWindow(instance, 0, L"Bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+}
+
 // The floor of Tintora's own controls: a bare window with common controls 6, seven edit boxes and
-// three buttons, ready once the first box (Tintora's hue readout id) shows its text. Common controls
-// are loaded here, not imported, so that the bare window loads nothing of them.
+// three buttons, ready once the first box (Tintora's hue readout id) shows its text.
 int RunControlsFloor(HINSTANCE instance) {
-    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const HMODULE common = ::LoadLibraryW(L"comctl32.dll");
-    const FARPROC found = common != nullptr ? ::GetProcAddress(common, "InitCommonControlsEx") : nullptr;
-    if (found == nullptr) return 1;
+    const auto initCommonControls =
+        LoadFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(L"comctl32.dll", "InitCommonControlsEx");
+    if (initCommonControls == nullptr) return 1;
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    reinterpret_cast<InitFunction>(reinterpret_cast<void (*)()>(found))(&controls);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = ::DefWindowProcW;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kBareClass;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    ::RegisterClassW(&windowClass);
-    const HWND window = ::CreateWindowExW(WS_EX_CONTROLPARENT, kBareClass, L"Floor", WS_OVERLAPPEDWINDOW, 100,
-                                          100, 296, 300, nullptr, nullptr, instance, nullptr);
+    initCommonControls(&controls);
+    const HWND window = MakeBareWindow(instance, WS_EX_CONTROLPARENT, L"Floor", WS_OVERLAPPEDWINDOW);
     const auto font = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
     for (int box = 0; box < 7; ++box) {
         const HWND edit = ::CreateWindowExW(
@@ -65,19 +71,12 @@ int RunControlsFloor(HINSTANCE instance) {
     }
     ::ShowWindow(window, SW_SHOWNORMAL);
     ::UpdateWindow(window);
-    MSG message{};
-    while (::IsWindow(window) && ::GetMessageW(&message, nullptr, 0, 0) > 0)
-        ::DispatchMessageW(&message);
-    return 0;
+    return RunUntilClosed(window);
 }
 
-// The dialog's library is loaded here, not imported, so that the bare window loads nothing of it.
 int RunColourDialog() {
-    using ChooseColourFunction = BOOL(WINAPI*)(CHOOSECOLORW*);
-    const HMODULE dialogs = ::LoadLibraryW(L"comdlg32.dll");
-    const FARPROC found = dialogs != nullptr ? ::GetProcAddress(dialogs, "ChooseColorW") : nullptr;
-    if (found == nullptr) return 1;
-    const auto chooseColour = reinterpret_cast<ChooseColourFunction>(reinterpret_cast<void (*)()>(found));
+    const auto chooseColour = LoadFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
+    if (chooseColour == nullptr) return 1;
     COLORREF custom[16] = {};
     CHOOSECOLORW choose{};
     choose.lStructSize = sizeof choose;
