@@ -86,23 +86,33 @@ if(NOT MSVC)
   target_link_options(tintora_probe PRIVATE -static)
 endif()
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
-# The same tests again on the 32-bit program, where one was built beside this one (make build does).
+# They run the programs as shipped where they were built beside this build (make build does), or
+# else this build's own; the 32-bit one where there is one.
+set(TINTORA_EXE "" CACHE FILEPATH "The 64-bit tintora.exe as shipped, for the end-to-end tests")
 set(TINTORA_32BIT_EXE "" CACHE FILEPATH "The 32-bit tintora.exe to run the end-to-end tests on as well")
+set(program $<TARGET_FILE:tintora>)
+if(TINTORA_EXE)
+  set(program ${TINTORA_EXE})
+endif()
 function(tintora_e2e_test name script program)
   get_filename_component(stem ${script} NAME_WE)
   add_test(NAME ${name} COMMAND ${wine_session} /usr/bin/python3 -m unittest -v ${stem}
            WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tests/e2e)
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT
-    "TINTORA_EXE=${program};TINTORA_PROBE=$<TARGET_FILE:tintora_probe>;PYTHONDONTWRITEBYTECODE=1")
+  set(environment TINTORA_EXE=${program} TINTORA_PROBE=$<TARGET_FILE:tintora_probe> PYTHONDONTWRITEBYTECODE=1 ${ARGN})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
 endfunction()
 foreach(script ${e2e_tests})
   get_filename_component(stem ${script} NAME_WE)
-  tintora_e2e_test(e2e_${stem} ${script} $<TARGET_FILE:tintora>)
+  tintora_e2e_test(e2e_${stem} ${script} ${program})
   if(TINTORA_32BIT_EXE)
     tintora_e2e_test(e2e_${stem}_32bit ${script} ${TINTORA_32BIT_EXE})
     set_tests_properties(e2e_${stem}_32bit PROPERTIES LABELS wine32)
   endif()
 endforeach()
+# The programs as shipped load on Windows XP: every import is one of XP's functions.
+add_test(NAME program_imports_in_windows_xp
+         COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/program/xp_imports.py
+                 ${CMAKE_SOURCE_DIR}/reference/windows-xp-exports ${program} ${TINTORA_32BIT_EXE})
 
 # Benchmarks under Wine, run by `make bench` (scripts/bench), never by the tests.
 include(cmake/wine_benches.cmake)
