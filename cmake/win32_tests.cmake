@@ -64,6 +64,15 @@ foreach(fonts wine none)
   endforeach()
 endforeach()
 
+# As on Windows XP: the platform layer finds no function newer than XP, so the window runs at the
+# system's density (here 144 dpi) and the eyedropper's magnifier has no display affinity.
+add_test(NAME win32_controls_tests_as_xp_144
+         COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/scripts/at-dpi 144 wine $<TARGET_FILE:win32_controls_tests>)
+set_tests_properties(win32_controls_tests_as_xp_144 PROPERTIES ENVIRONMENT
+  "TINTORA_TEST_DPI=144;TINTORA_WINE_FONTS=wine;TINTORA_TEST_AS_XP=1")
+add_test(NAME win32_eyedropper_tests_as_xp COMMAND ${wine_session} wine $<TARGET_FILE:win32_eyedropper_tests>)
+set_tests_properties(win32_eyedropper_tests_as_xp PROPERTIES ENVIRONMENT "TINTORA_TEST_AS_XP=1")
+
 # Every colour's HSL, on this build's processor (the 32-bit build runs it too).
 add_executable(win32_hsl_every_colour_test tests/colour/hsl_every_colour_test.cpp)
 target_link_libraries(win32_hsl_every_colour_test PRIVATE tintora_core gtest_main)
@@ -109,6 +118,15 @@ foreach(script ${e2e_tests})
     set_tests_properties(e2e_${stem}_32bit PROPERTIES LABELS wine32)
   endif()
 endforeach()
+# Start-up, Save and the eyedropper with Wine reporting Windows XP.
+foreach(stem test_startup_and_save test_sampler)
+  tintora_e2e_test(e2e_${stem}_as_xp ${stem}.py ${program} TINTORA_WINDOWS_VERSION=winxp64)
+  if(TINTORA_32BIT_EXE)
+    tintora_e2e_test(e2e_${stem}_32bit_as_xp ${stem}.py ${TINTORA_32BIT_EXE} TINTORA_WINDOWS_VERSION=winxp)
+    set_tests_properties(e2e_${stem}_32bit_as_xp PROPERTIES LABELS wine32)
+  endif()
+endforeach()
+
 # The programs as shipped load on Windows XP: every import is one of XP's functions.
 add_test(NAME program_imports_in_windows_xp
          COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/program/xp_imports.py

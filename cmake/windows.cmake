@@ -33,6 +33,7 @@ add_library(tintora_win STATIC
   src/platform/message_loop.cpp
   src/platform/picture_box.cpp
   src/platform/surface.cpp
+  src/platform/system_library.cpp
   src/resources/pictures.cpp
   src/window/accessibility.cpp
   src/window/actions.cpp

@@ -1,6 +1,6 @@
 #include "platform/display.h"
 
-#include "platform/handles.h"
+#include "platform/system_library.h"
 
 namespace tintora::platform {
 
@@ -16,11 +16,9 @@ int RefreshRate() noexcept {
 bool ExcludeFromCapture(HWND window) noexcept {
     using SetAffinityFunction = BOOL(WINAPI*)(HWND, DWORD);
     constexpr DWORD kExcludeFromCapture = 0x11; // WDA_EXCLUDEFROMCAPTURE, which older headers lack
-    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    const auto setAffinity = user32 == nullptr
-                                 ? nullptr
-                                 : reinterpret_cast<SetAffinityFunction>(reinterpret_cast<void (*)()>(
-                                       ::GetProcAddress(user32, "SetWindowDisplayAffinity")));
+    // Windows 10 2004 on; older ones show the window in screen reads.
+    static const auto setAffinity =
+        NewerFunction<SetAffinityFunction>(L"user32.dll", "SetWindowDisplayAffinity");
     return setAffinity != nullptr && setAffinity(window, kExcludeFromCapture);
 }
 

@@ -1,17 +1,10 @@
 #include "platform/dpi.h"
 
 #include "platform/dpi_scale.h"
+#include "platform/system_library.h"
 
 namespace tintora::platform {
 namespace {
-
-// A user32 function that older Windows lacks, or nullptr. (The detour through void (*)() is the
-// cast compilers accept between function pointer types.)
-template <typename Function> Function User32Function(const char* name) noexcept {
-    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    if (user32 == nullptr) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(user32, name)));
-}
 
 using GetDpiForSystemFunction = UINT(WINAPI*)();
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -21,7 +14,7 @@ using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD
 } // namespace
 
 int SystemDpi() noexcept {
-    static const auto forSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+    static const auto forSystem = NewerFunction<GetDpiForSystemFunction>(L"user32.dll", "GetDpiForSystem");
     if (forSystem != nullptr) return static_cast<int>(forSystem());
     const UniqueWindowDc screen = GetWindowDc(nullptr);
     const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
@@ -29,19 +22,14 @@ int SystemDpi() noexcept {
 }
 
 int WindowDpi(HWND window) noexcept {
-    static const auto forWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto forWindow = NewerFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
     const int dpi = forWindow != nullptr ? static_cast<int>(forWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpi();
 }
 
 int MonitorDpi(HMONITOR monitor) noexcept {
-    // shcore.dll comes with Windows 8.1; loaded once and kept, as the program uses it to its end.
-    static const auto forMonitor = [] {
-        const HMODULE shcore = ::LoadLibraryW(L"shcore.dll");
-        return shcore == nullptr ? nullptr
-                                 : reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void (*)()>(
-                                       ::GetProcAddress(shcore, "GetDpiForMonitor")));
-    }();
+    // shcore.dll comes with Windows 8.1.
+    static const auto forMonitor = NewerFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
     if (forMonitor != nullptr && monitor != nullptr &&
@@ -51,7 +39,8 @@ int MonitorDpi(HMONITOR monitor) noexcept {
 }
 
 SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) noexcept {
-    static const auto adjust = User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    static const auto adjust =
+        NewerFunction<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT frame{0, 0, clientWidth, clientHeight};
     // Without the per-density call the frame is measured at the system's density, which is where
     // such a Windows draws it.

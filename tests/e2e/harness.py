@@ -1,7 +1,8 @@
 """Drives the real Tintora as a user would: pointer and keys through xdotool, pixels read from the X
 server, the registry through `wine reg`, and what a screen reader hears through the probe. CTest runs
 each test script with `python3 -m unittest` inside scripts/wine-session, naming the program and the
-probe in TINTORA_EXE and TINTORA_PROBE."""
+probe in TINTORA_EXE and TINTORA_PROBE; with TINTORA_WINDOWS_VERSION (winxp, winxp64) Wine reports
+that Windows to the program."""
 import os
 import re
 import subprocess
@@ -39,6 +40,10 @@ def reg_get():  # the stored IM Color as (red, green, blue), or None
     match = re.search(r"IM Color\s+REG_DWORD\s+0x([0-9a-fA-F]+)",
                       run("wine", "reg", "query", KEY, "/v", "IM Color", check=False).stdout)
     return tuple(int(match.group(1), 16) >> shift & 0xFF for shift in (0, 8, 16)) if match else None
+
+
+if version := os.environ.get("TINTORA_WINDOWS_VERSION"):  # before any test looks at the registry
+    run("wine", "reg", "add", r"HKCU\Software\Wine", "/v", "Version", "/d", version, "/f")
 
 
 # Polls read() until it returns expected, or fails at the deadline with the last value read: a busy
