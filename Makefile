@@ -29,17 +29,19 @@ WINDOWS_PROGRAM = -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-
   -DTINTORA_THREADS=win32 -DTINTORA_WIN32_TESTS=OFF
 
 # The Win32 tests (the toolchain's posix flavour), which run the programs as shipped end to end.
-windows: program
+windows: program windows32
 	@scripts/quietly "Configuring the 64-bit Windows tests (cmake)" \
 	  cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DTINTORA_EXE=$(abspath $(BUILD)/x86_64/tintora.exe) -DTINTORA_32BIT_EXE=$(abspath $(BUILD)/i686/tintora.exe)
+	  -DTINTORA_EXE=$(abspath $(BUILD)/x86_64/tintora.exe) -DTINTORA_32BIT_EXE=$(abspath $(BUILD)/i686/tintora.exe) \
+	  -DTINTORA_32BIT_PLANTED_LIBRARY=$(abspath $(BUILD)/win32/planted_library.dll)
 	@cmake --build $(BUILD)/win64 -j $(JOBS)
 
-# The 32-bit build of the tests makes only the every-colour check.
+# The 32-bit build of the tests makes only the every-colour check, and the library the 32-bit
+# program's tests plant beside it.
 windows32: setup
 	@scripts/quietly "Configuring the 32-bit Windows tests (cmake)" \
 	  cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTINTORA_ARCH=i686
-	@cmake --build $(BUILD)/win32 -j $(JOBS) --target win32_hsl_every_colour_test
+	@cmake --build $(BUILD)/win32 -j $(JOBS) --target win32_hsl_every_colour_test planted_library
 
 build: native program windows32 windows
 

@@ -73,6 +73,31 @@ set_tests_properties(win32_controls_tests_as_xp_144 PROPERTIES ENVIRONMENT
 add_test(NAME win32_eyedropper_tests_as_xp COMMAND ${wine_session} wine $<TARGET_FILE:win32_eyedropper_tests>)
 set_tests_properties(win32_eyedropper_tests_as_xp PROPERTIES ENVIRONMENT "TINTORA_TEST_AS_XP=1")
 
+# Libraries planted beside a program, under the names of those it loads, are never loaded: the
+# Win32 test of where libraries come from, with and without the restriction of the search, and the
+# real program end to end (test_planted_libraries.py).
+add_library(planted_library SHARED tests/program/planted_library.cpp)
+set_target_properties(planted_library PROPERTIES PREFIX "")
+if(NOT MSVC)
+  target_link_options(planted_library PRIVATE -static)
+endif()
+set(planted_names ole32.dll,oleaut32.dll,oleacc.dll,shcore.dll,dwmapi.dll,comctl32.dll,uxtheme.dll,msimg32.dll)
+add_executable(win32_system_library_tests tests/platform/system_library_win32_test.cpp)
+target_link_libraries(win32_system_library_tests PRIVATE tintora_win32_test_main)
+tintora_windows_executable(win32_system_library_tests)
+add_dependencies(win32_system_library_tests planted_library)
+foreach(as_xp 0 1)
+  set(name win32_system_library_tests)
+  set(environment "")
+  if(as_xp)
+    set(name ${name}_as_xp)
+    set(environment TINTORA_TEST_AS_XP=1)
+  endif()
+  add_test(NAME ${name} COMMAND ${wine_session} ${CMAKE_SOURCE_DIR}/tests/program/beside-planted
+           $<TARGET_FILE:planted_library> ${planted_names} $<TARGET_FILE:win32_system_library_tests>)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+endforeach()
+
 # Every colour's HSL, on this build's processor (the 32-bit build runs it too).
 add_executable(win32_hsl_every_colour_test tests/colour/hsl_every_colour_test.cpp)
 target_link_libraries(win32_hsl_every_colour_test PRIVATE tintora_core gtest_main)
@@ -110,11 +135,14 @@ function(tintora_e2e_test name script program)
   set(environment TINTORA_EXE=${program} TINTORA_PROBE=$<TARGET_FILE:tintora_probe> PYTHONDONTWRITEBYTECODE=1 ${ARGN})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
 endfunction()
+# The libraries planted beside each program are of its own kind.
+set(TINTORA_32BIT_PLANTED_LIBRARY "" CACHE FILEPATH "The 32-bit planted_library.dll, for the 32-bit program's test")
 foreach(script ${e2e_tests})
   get_filename_component(stem ${script} NAME_WE)
-  tintora_e2e_test(e2e_${stem} ${script} ${program})
+  tintora_e2e_test(e2e_${stem} ${script} ${program} TINTORA_PLANTED_LIBRARY=$<TARGET_FILE:planted_library>)
   if(TINTORA_32BIT_EXE)
-    tintora_e2e_test(e2e_${stem}_32bit ${script} ${TINTORA_32BIT_EXE})
+    tintora_e2e_test(e2e_${stem}_32bit ${script} ${TINTORA_32BIT_EXE}
+                     TINTORA_PLANTED_LIBRARY=${TINTORA_32BIT_PLANTED_LIBRARY})
     set_tests_properties(e2e_${stem}_32bit PROPERTIES LABELS wine32)
   endif()
 endforeach()

@@ -33,6 +33,7 @@ add_library(tintora_win STATIC
   src/platform/message_loop.cpp
   src/platform/picture_box.cpp
   src/platform/surface.cpp
+  src/platform/system_functions.cpp
   src/platform/system_library.cpp
   src/resources/pictures.cpp
   src/window/accessibility.cpp
@@ -46,40 +47,9 @@ add_library(tintora_win STATIC
   src/window/focus_cues.cpp
   src/window/magnifier.cpp
   src/window/tintora_window.cpp)
-target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 comctl32 advapi32 uuid)
-
-# COM, its strings and the screen readers' library are loaded with the first Save or screen reader,
-# not at start-up: each is a library for the loader to map and start before the window can show.
-# The 32-bit mingw-w64 build imports them as usual: binutils' 32-bit delay-import thunks jump to
-# nowhere.
-set(delay_loaded ole32 oleaut32 oleacc)
-if(MSVC)
-  target_link_libraries(tintora_win PUBLIC ${delay_loaded} delayimp)
-  foreach(library ${delay_loaded})
-    target_link_options(tintora_win INTERFACE /DELAYLOAD:${library}.dll)
-  endforeach()
-elseif(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  target_link_libraries(tintora_win PUBLIC ${delay_loaded})
-else()
-  # Delay-import libraries made from the few functions used (cmake/delay/*.def, which carry the
-  # 32-bit stack sizes for a linker that can use them).
-  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/delay)
-  foreach(library ${delay_loaded})
-    set(definition ${CMAKE_SOURCE_DIR}/cmake/delay/${library}.def)
-    set(plain_definition ${CMAKE_BINARY_DIR}/delay/${library}.def)
-    set(delay_library ${CMAKE_BINARY_DIR}/delay/lib${library}_delay.a)
-    file(READ ${definition} exports)
-    string(REGEX REPLACE "@[0-9]+" "" exports "${exports}")
-    file(WRITE ${plain_definition} "${exports}")
-    add_custom_command(OUTPUT ${delay_library}
-                       COMMAND ${CMAKE_DLLTOOL} --input-def ${plain_definition} --output-delaylib ${delay_library}
-                       DEPENDS ${definition} COMMENT "Delay-import library for ${library}.dll")
-    list(APPEND delay_libraries ${delay_library})
-  endforeach()
-  add_custom_target(tintora_delay_libraries DEPENDS ${delay_libraries})
-  add_dependencies(tintora_win tintora_delay_libraries)
-  target_link_libraries(tintora_win PUBLIC ${delay_libraries} delayimp)
-endif()
+# Only libraries that come with every process are imported: COM, the screen readers' library and the
+# common controls are loaded from the system folder when first used (platform/system_functions.h).
+target_link_libraries(tintora_win PUBLIC tintora_core user32 gdi32 advapi32 uuid)
 
 target_compile_definitions(tintora_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 

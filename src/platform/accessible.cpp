@@ -156,7 +156,7 @@ private:
         if (!IsSelf(child) || source == nullptr ||
             !source->AccessibleText(::GetDlgCtrlID(control_), field, buffer, 128))
             return (standard_.get()->*standard)(child, text);
-        *text = ::SysAllocString(buffer);
+        *text = sys::SysAllocString(buffer);
         return *text != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
@@ -170,12 +170,12 @@ LRESULT AnswerGetObject(HWND control, WPARAM wParam) {
     // screen reader's question brings it, for as long as the program runs.
     static const ComApartment com;
     void* made = nullptr;
-    if (FAILED(::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), &made))) return 0;
+    if (FAILED(sys::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), &made))) return 0;
     ComPtr<IAccessible> standard(static_cast<IAccessible*>(made));
     IAccessible* object = new (std::nothrow) SpokenAccessible(control, std::move(standard));
     if (object == nullptr) return 0;
     const ComPtr<IAccessible> owned(object);
-    const LRESULT answer = ::LresultFromObject(__uuidof(IAccessible), wParam, object);
+    const LRESULT answer = sys::LresultFromObject(__uuidof(IAccessible), wParam, object);
     // A failure comes back as a negative HRESULT; the window's own answer stands then.
     return answer < 0 ? 0 : answer;
 }
@@ -186,15 +186,15 @@ LRESULT CALLBACK AccessibleProc(HWND control, UINT message, WPARAM wParam, LPARA
     if (AnswerAccessible(control, message, wParam, lParam, *reinterpret_cast<AccessibleSource*>(source),
                          answer))
         return answer;
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(control, &AccessibleProc, kSubclassId);
-    return ::DefSubclassProc(control, message, wParam, lParam);
+    if (message == WM_NCDESTROY) sys::RemoveWindowSubclass(control, &AccessibleProc, kSubclassId);
+    return sys::DefSubclassProc(control, message, wParam, lParam);
 }
 
 } // namespace
 
 bool MakeAccessible(HWND control, AccessibleSource& source) noexcept {
-    return control != nullptr &&
-           ::SetWindowSubclass(control, &AccessibleProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&source));
+    return control != nullptr && sys::SetWindowSubclass(control, &AccessibleProc, kSubclassId,
+                                                        reinterpret_cast<DWORD_PTR>(&source));
 }
 
 bool AnswerAccessible(HWND control, UINT message, WPARAM wParam, LPARAM lParam, AccessibleSource& source,

@@ -8,7 +8,7 @@
 #endif
 #include <windows.h>
 
-#include <oleauto.h> // after windows.h, which it needs
+#include "platform/system_functions.h" // BSTR, VARIANT and COM, loaded from the system folder
 
 #include <memory>
 #include <type_traits>
@@ -27,7 +27,7 @@ inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
 inline void DeleteMemoryDc(HDC dc) noexcept { ::DeleteDC(dc); }
 inline void CloseRegKey(HKEY key) noexcept { ::RegCloseKey(key); }
 inline void DestroyIconHandle(HICON icon) noexcept { ::DestroyIcon(icon); }
-inline void FreeBstr(BSTR text) noexcept { ::SysFreeString(text); }
+inline void FreeBstr(BSTR text) noexcept { sys::SysFreeString(text); }
 inline void FreeGlobal(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
 
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
@@ -60,8 +60,8 @@ template <typename Interface> using ComPtr = std::unique_ptr<Interface, ComRelea
 // A VARIANT that is cleared when it goes.
 class UniqueVariant {
 public:
-    UniqueVariant() noexcept { ::VariantInit(&value_); }
-    ~UniqueVariant() { ::VariantClear(&value_); }
+    UniqueVariant() noexcept { sys::VariantInit(&value_); }
+    ~UniqueVariant() { sys::VariantClear(&value_); }
     UniqueVariant(const UniqueVariant&) = delete;
     UniqueVariant& operator=(const UniqueVariant&) = delete;
     VARIANT* get() noexcept { return &value_; }
@@ -91,9 +91,9 @@ private:
 class ComApartment {
 public:
     ComApartment() noexcept
-        : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+        : initialised_(SUCCEEDED(sys::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
     ~ComApartment() {
-        if (initialised_) ::CoUninitialize();
+        if (initialised_) sys::CoUninitialize();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;

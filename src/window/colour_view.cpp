@@ -2,7 +2,7 @@
 
 #include "platform/display.h"
 
-#include <commctrl.h>
+#include "platform/system_functions.h"
 
 namespace tintora {
 namespace {
@@ -19,8 +19,8 @@ void ColourView::Attach(HWND window, UINT_PTR frameTimer) noexcept {
 
 bool ColourView::AttachReadouts() noexcept {
     for (ControlId id : kReadoutBoxes)
-        if (!::SetWindowSubclass(controls_.Control(id), &ColourView::ReadoutProc, kSubclassId,
-                                 reinterpret_cast<DWORD_PTR>(this)))
+        if (!platform::sys::SetWindowSubclass(controls_.Control(id), &ColourView::ReadoutProc, kSubclassId,
+                                              reinterpret_cast<DWORD_PTR>(this)))
             return false;
     return true;
 }
@@ -32,8 +32,9 @@ LRESULT CALLBACK ColourView::ReadoutProc(HWND box, UINT message, WPARAM wParam, 
     auto* self = reinterpret_cast<ColourView*>(view);
     if ((message == WM_GETTEXT || message == WM_GETTEXTLENGTH) && self->presentation_.Pending())
         self->Present();
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(box, &ColourView::ReadoutProc, kSubclassId);
-    return ::DefSubclassProc(box, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        platform::sys::RemoveWindowSubclass(box, &ColourView::ReadoutProc, kSubclassId);
+    return platform::sys::DefSubclassProc(box, message, wParam, lParam);
 }
 
 void ColourView::Changed() noexcept {

@@ -2,7 +2,7 @@
 
 #include "model/colour_codes.h"
 
-#include <commctrl.h> // SetWindowSubclass
+#include "platform/system_functions.h"
 
 namespace tintora {
 namespace {
@@ -22,8 +22,9 @@ void SelectAll(HWND box) { ::SendMessageW(box, EM_SETSEL, 0, -1); }
 bool EntryBoxes::Attach(EntryListener& listener) noexcept {
     listener_ = &listener;
     for (int readout = 0; readout < kReadoutCount; ++readout)
-        if (!::SetWindowSubclass(controls_.Control(kReadoutBoxes[readout]), &EntryBoxes::BoxProc,
-                                 static_cast<UINT_PTR>(readout), reinterpret_cast<DWORD_PTR>(this)))
+        if (!platform::sys::SetWindowSubclass(controls_.Control(kReadoutBoxes[readout]), &EntryBoxes::BoxProc,
+                                              static_cast<UINT_PTR>(readout),
+                                              reinterpret_cast<DWORD_PTR>(this)))
             return false;
     return true;
 }
@@ -36,7 +37,7 @@ LRESULT CALLBACK EntryBoxes::BoxProc(HWND box, UINT message, WPARAM wParam, LPAR
     case WM_GETDLGCODE:
         // Enter and Escape come to the box rather than to dialog navigation, which has no use for them.
         if (IsEnterOrEscape(reinterpret_cast<const MSG*>(lParam)))
-            return ::DefSubclassProc(box, message, wParam, lParam) | DLGC_WANTMESSAGE;
+            return platform::sys::DefSubclassProc(box, message, wParam, lParam) | DLGC_WANTMESSAGE;
         break;
     case WM_KEYDOWN:
         self->tip_.Hide(); // said once; the next key is a new try
@@ -66,10 +67,10 @@ LRESULT CALLBACK EntryBoxes::BoxProc(HWND box, UINT message, WPARAM wParam, LPAR
         }
         break;
     }
-    case WM_NCDESTROY: ::RemoveWindowSubclass(box, &EntryBoxes::BoxProc, id); break;
+    case WM_NCDESTROY: platform::sys::RemoveWindowSubclass(box, &EntryBoxes::BoxProc, id); break;
     default: break;
     }
-    return ::DefSubclassProc(box, message, wParam, lParam);
+    return platform::sys::DefSubclassProc(box, message, wParam, lParam);
 }
 
 // Enters what was typed since the box last showed its value; nothing when nothing was.

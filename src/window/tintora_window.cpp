@@ -6,7 +6,7 @@
 #include "platform/dpi.h"
 #include "window/geometry.h"
 
-#include <commctrl.h>
+#include "platform/system_functions.h"
 #include <windowsx.h>
 
 #include <chrono>
@@ -40,7 +40,7 @@ HINSTANCE InstanceOf(HWND window) noexcept {
 bool TintoraWindow::Register(HINSTANCE instance) {
     // Loads common controls 6, which the manifest asks for, so buttons and boxes look current.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    platform::sys::InitCommonControlsEx(&controls);
     if (!platform::PictureBox::Register(instance)) return false;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;

@@ -105,8 +105,8 @@ class Tintora:
     """One running Tintora, entered once painted, at the prefix density dpi; points are client pixels.
     Actions return at once: wait for what they show."""
 
-    def __init__(self, dpi=96):
-        self.dpi, self.x = dpi, xdisplay.Display()
+    def __init__(self, dpi=96, program=EXE):
+        self.dpi, self.program, self.x = dpi, program, xdisplay.Display()
 
     def __enter__(self):
         if self.dpi != 96:
@@ -114,7 +114,7 @@ class Tintora:
                 "/d", self.dpi, "/f")
         # What Wine and the program say is kept, and shown if the window never comes.
         self.output = tempfile.TemporaryFile()
-        self.process = subprocess.Popen(["wine", EXE], stdout=self.output, stderr=subprocess.STDOUT)
+        self.process = subprocess.Popen(["wine", self.program], stdout=self.output, stderr=subprocess.STDOUT)
         # Entered once the palette is painted: the last screen pixel of its first pixel is pure red.
         corner = scale(9, self.dpi) + scale(1, self.dpi) - 1, scale(17, self.dpi) + scale(1, self.dpi) - 1
         try:

@@ -1,0 +1,14 @@
+// A library planted beside the program under a system library's name, as any web page can drop one
+// into a Downloads folder. Loaded, it leaves a marker beside itself: NAME.dll.loaded.
+#include <windows.h>
+
+BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, void*) {
+    if (reason != DLL_PROCESS_ATTACH) return TRUE;
+    wchar_t path[MAX_PATH + 8];
+    const DWORD length = ::GetModuleFileNameW(self, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return TRUE;
+    ::lstrcatW(path, L".loaded");
+    const HANDLE marker = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (marker != INVALID_HANDLE_VALUE) ::CloseHandle(marker);
+    return TRUE;
+}
