@@ -67,12 +67,13 @@ screenshot: program
 
 VERSION = $(shell scripts/version)
 
-# One zip per Windows flavour: the program, the README and the licence; nothing to install.
+# One zip per Windows flavour: the program, the README and the licence; nothing to install. The same
+# commit gives the same bytes in any folder on any day, and SHA256SUMS says which.
 dist: program
 	@rm -rf dist && mkdir -p dist
 	@scripts/make-zip dist/tintora-$(VERSION)-win64.zip $(BUILD)/tintora.exe README.md LICENSE
 	@scripts/make-zip dist/tintora-$(VERSION)-win32.zip $(BUILD)/i686/tintora.exe README.md LICENSE
-	@ls -l dist
+	@cd dist && sha256sum *.zip > SHA256SUMS && cat SHA256SUMS
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

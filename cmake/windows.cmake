@@ -73,8 +73,11 @@ endfunction()
 add_executable(tintora WIN32 src/main.cpp)
 tintora_windows_executable(tintora)
 if(NOT MSVC)
-  # Stripped: a release is one small file.
-  target_link_options(tintora PRIVATE -municode $<$<CONFIG:Release>:-s>)
+  # Stripped: a release is one small file. No link time in its header, so the same commit always
+  # builds the same bytes, and anyone can check a download by building it again.
+  target_link_options(tintora PRIVATE -municode $<$<CONFIG:Release>:-s> -Wl,--no-insert-timestamp)
+else()
+  target_link_options(tintora PRIVATE /Brepro)
 endif()
 
 # The 32-bit build's colour code must do no arithmetic in the x87 unit (CMakeLists.txt): a look at
