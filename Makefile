@@ -50,6 +50,7 @@ test: build
 	@scripts/wine-template --no-wine-fonts $(BUILD)/wine-template-nofonts
 	@cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS)
 	@scripts/windows-tests $(BUILD) $(JOBS)
+	@tests/program/rebuilds-identically
 
 run: program
 	@scripts/run-tintora $(BUILD)/tintora.exe
