@@ -17,6 +17,7 @@ constexpr bool operator==(HslColour a, HslColour b) {
 
 // Every real step is an IEEE double rounded once, in the written order; integers are made only at
 // the end, to the nearest, ties to even. Readouts depend on that: 80,1,0 must read hue 0, not 1.
+// Computed in integers, so that every processor, with SSE2 or only the x87 unit, reads the same.
 HslColour RgbToHsl(ColourValue value);
 
 // RgbToHsl one readout at a time, for searches that vary a colour part by part. Luminance depends on
