@@ -87,9 +87,9 @@ void ColourModel::CancelSampling() {
     sampling_ = false;
 }
 
-void ColourModel::Randomise(float r1, float r2, float r3) {
+void ColourModel::Randomise(std::uint32_t bits1, std::uint32_t bits2, std::uint32_t bits3) {
     now_.markerPos = kStartMarker;
-    SetBaseColor(RandomColour(r1, r2, r3));
+    SetBaseColor(RandomColour(bits1, bits2, bits3));
 }
 
 void ColourModel::EnterColour(ColourValue colour) {

@@ -11,6 +11,7 @@
 #include "model/readout_texts.h"
 #include "model/strip.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace tintora {
@@ -47,8 +48,8 @@ public:
     // Escape: everything is as it was before the press, as if it never happened.
     void CancelSampling();
     bool Sampling() const noexcept { return sampling_; }
-    // Random, from three uniform draws in [0, 1): channels 1-255, marker on the base band.
-    void Randomise(float r1, float r2, float r3);
+    // Random, from three uniform draws of 24 bits: channels 1-255, marker on the base band.
+    void Randomise(std::uint32_t bits1, std::uint32_t bits2, std::uint32_t bits3);
     // A colour given by its numbers, typed or pasted: it becomes the base colour with the marker on
     // the base band, as a sample does, so New shows exactly that colour.
     void EnterColour(ColourValue colour);

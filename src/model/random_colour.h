@@ -1,4 +1,4 @@
-// Random: three uniform draws in [0, 1) become channels 1-255, so a random colour never has a
+// Random: three uniform draws of 24 bits become channels 1-255, so a random colour never has a
 // channel of 0 (never black or a pure primary) but can be white.
 #pragma once
 
@@ -8,15 +8,18 @@
 
 namespace tintora {
 
-constexpr int RandomChannel(float draw) { return static_cast<int>(draw * 255.0f) + 1; }
+// 255 x k / 2^24 cut to an integer, plus one. It is what single precision made of a draw of k / 2^24,
+// int(draw x 255.0f) + 1: rounding the product to a float never carries it to the next integer. In
+// integers, as an x87 unit would not round the product to a float at all.
+constexpr int RandomChannel(std::uint32_t bits24) { return static_cast<int>(bits24 * 255u >> 24) + 1; }
 
-constexpr ColourValue RandomColour(float r1, float r2, float r3) {
-    return PackRgb(RandomChannel(r1), RandomChannel(r2), RandomChannel(r3));
+constexpr ColourValue RandomColour(std::uint32_t bits1, std::uint32_t bits2, std::uint32_t bits3) {
+    return PackRgb(RandomChannel(bits1), RandomChannel(bits2), RandomChannel(bits3));
 }
 
-// Uniform single-precision draws in [0, 1), never 1: 24 random bits scaled down exactly.
-template <typename Engine> float DrawUnit(Engine& engine) {
-    return static_cast<float>(static_cast<std::uint32_t>(engine()) >> 8) * (1.0f / 16777216.0f);
+// 24 uniform random bits: the top ones of a 32-bit engine's draw.
+template <typename Engine> std::uint32_t DrawBits(Engine& engine) {
+    return static_cast<std::uint32_t>(engine()) >> 8;
 }
 
 } // namespace tintora

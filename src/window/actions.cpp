@@ -29,10 +29,10 @@ void TintoraWindow::OnCommand(int id, int code) noexcept {
 
 // Alt+R or a click on Random.
 void TintoraWindow::Randomise() noexcept {
-    const float r1 = DrawUnit(random_);
-    const float r2 = DrawUnit(random_);
-    const float r3 = DrawUnit(random_);
-    model_.Randomise(r1, r2, r3);
+    const std::uint32_t bits1 = DrawBits(random_);
+    const std::uint32_t bits2 = DrawBits(random_);
+    const std::uint32_t bits3 = DrawBits(random_);
+    model_.Randomise(bits1, bits2, bits3);
     Render();
 }
 

@@ -2,6 +2,7 @@
 // random sequences of actions, and a complete pick allocates nothing.
 #include "model/colour_model.h"
 
+#include "model/random_colour.h"
 #include "model/readout_texts.h"
 #include "model/spoken_texts.h"
 
@@ -126,9 +127,15 @@ TEST(ColourModel, StartSamplesAndRandomPutTheMarkerOnTheBase) {
     EXPECT_EQ(model.MarkerPos(), ColourModel::kStartMarker);
     EXPECT_EQ(model.Chosen(), 0x00123456);
     PressStrip(model, 160.0f);
-    model.Randomise(0.0f, 0.5f, 0.99999994f);
+    model.Randomise(0, 0x800000, 0xFFFFFF);
     EXPECT_EQ(model.Chosen(), PackRgb(1, 128, 255)) << "never a channel of 0";
     EXPECT_EQ(model.Current(), PackRgb(255, 0, 0)) << "Random leaves Current";
+    // Every draw makes the channel single precision makes of it: the product stored as a float, so
+    // that a 32-bit x87 build rounds it too, then cut.
+    for (std::uint32_t bits = 0; bits < (1u << 24); ++bits) {
+        const volatile float product = static_cast<float>(bits) * (1.0f / 16777216.0f) * 255.0f;
+        ASSERT_EQ(RandomChannel(bits), static_cast<int>(product) + 1) << bits;
+    }
 }
 
 TEST(ColourModel, SaveStoresNearWhiteForAWhiteBaseAndWhiteFromTheAlwaysWhiteBands) {
@@ -167,7 +174,7 @@ TEST(ColourModel, RandomSequencesOfActionsSaveWhatNewShows) {
             case 1:
             case 2: model.PointOnStrip(action, std::floor(uniform(-40, 220)), kHeight, buttons); break;
             case 3: model.TakeSample(static_cast<ColourValue>(random() & 0xFFFFFF)); break;
-            case 4: model.Randomise(uniform(0, 1), uniform(0, 1), uniform(0, 1)); break;
+            case 4: model.Randomise(DrawBits(random), DrawBits(random), DrawBits(random)); break;
             case 5: model.PaletteKey(kKeys[random() % 8], random() % 2 == 0, Palette()); break;
             case 6: model.StripKey(kKeys[random() % 8]); break;
             case 7:
