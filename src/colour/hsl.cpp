@@ -54,7 +54,7 @@ Binary64 Quotient(int numerator, int denominator) {
     const int shift = kSignificandBits + 1 + Width(divisor) - Width(dividend);
     const std::uint64_t scaled = dividend << shift;
     const std::uint64_t sticky = scaled % divisor != 0 ? 1 : 0;
-    return Rounded(false, -shift - 1, (scaled / divisor) << 1 | sticky);
+    return Rounded(false, -shift - 1, ((scaled / divisor) << 1) | sticky);
 }
 
 // a + b as a double addition gives it: the smaller aligned to the larger with eight spare bits, those
