@@ -24,3 +24,11 @@ TEST(ColourWithHsl, ReadoutsOffTheScaleCountAsItsEnds) {
     EXPECT_EQ(ColourWithHsl({-5, -3, 500}), kWhite);
     EXPECT_EQ(RgbToHsl(ColourWithHsl({250, 240, 120})), (HslColour{240, 240, 120}));
 }
+
+// Where candidates tie exactly, the rounding of the double formulas decides, as in the 64-bit
+// program; exact arithmetic would give #343434, #4D4C4C and #C36F6E.
+TEST(ColourWithHsl, TiesGoAsTheDoublesRoundThem) {
+    EXPECT_EQ(ColourWithHsl({0, 1, 49}), PackRgb(0x34, 0x33, 0x33)) << "as near as grey #343434";
+    EXPECT_EQ(ColourWithHsl({0, 1, 72}), PackRgb(0x4C, 0x4B, 0x4B)) << "reads as #4D4C4C does";
+    EXPECT_EQ(ColourWithHsl({0, 100, 144}), PackRgb(0xC3, 0x6E, 0x6E)) << "exact, as #C36F6E is";
+}
