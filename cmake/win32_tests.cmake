@@ -104,6 +104,11 @@ target_link_libraries(win32_hsl_every_colour_test PRIVATE tintora_core gtest_mai
 if(NOT MSVC)
   target_link_options(win32_hsl_every_colour_test PRIVATE -static)
 endif()
+# The formula the test holds the program to is worked in SSE2 doubles, as on 64-bit; the program's
+# own code is built as it ships, for any i686 processor.
+if(TINTORA_I686 AND NOT MSVC)
+  set_source_files_properties(tests/colour/hsl_every_colour_test.cpp PROPERTIES COMPILE_OPTIONS "-msse2;-mfpmath=sse")
+endif()
 add_test(NAME win32_hsl_every_colour_test COMMAND ${wine_session} wine $<TARGET_FILE:win32_hsl_every_colour_test>)
 # Label colour: what the 32-bit build runs; wine32: a 32-bit program under Wine.
 set(colour_labels colour)
@@ -155,10 +160,15 @@ foreach(stem test_startup_and_save test_sampler)
   endif()
 endforeach()
 
-# The programs as shipped load on Windows XP: every import is one of XP's functions.
+# The programs as shipped load on Windows XP: every import is one of XP's functions. The 32-bit one
+# runs on any i686 processor: no MMX or SSE instruction anywhere in it.
 add_test(NAME program_imports_in_windows_xp
          COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/program/xp_imports.py
                  ${CMAKE_SOURCE_DIR}/reference/windows-xp-exports ${program} ${TINTORA_32BIT_EXE})
+if(TINTORA_32BIT_EXE AND CMAKE_OBJDUMP)
+  add_test(NAME program_32bit_without_sse
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/program/without-sse ${CMAKE_OBJDUMP} ${TINTORA_32BIT_EXE})
+endif()
 
 # Benchmarks under Wine, run by `make bench` (scripts/bench), never by the tests.
 include(cmake/wine_benches.cmake)

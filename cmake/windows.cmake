@@ -80,14 +80,4 @@ else()
   target_link_options(tintora PRIVATE /Brepro)
 endif()
 
-# The 32-bit build's colour code must do no arithmetic in the x87 unit (CMakeLists.txt): a look at
-# the compiled code, which needs no machine that runs 32-bit programs.
-if(TINTORA_X86_SSE2 AND CMAKE_OBJDUMP)
-  enable_testing()
-  add_test(NAME i686_no_x87_arithmetic
-           COMMAND ${CMAKE_SOURCE_DIR}/scripts/no-x87-arithmetic ${CMAKE_OBJDUMP}
-                   $<TARGET_FILE:tintora_core> $<TARGET_FILE:tintora_win>)
-  set_tests_properties(i686_no_x87_arithmetic PROPERTIES LABELS colour)
-endif()
-
 include(cmake/win32_tests.cmake)

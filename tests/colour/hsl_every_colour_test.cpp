@@ -1,6 +1,6 @@
-// Every one of the 16,777,216 colours against the HSL formula written out afresh. The same source
-// runs natively and, built for Windows, under Wine as a 64-bit and as a 32-bit program: the readouts
-// must be identical on every processor the program runs on, x87 or SSE2.
+// Every one of the 16,777,216 colours against the HSL formula written out afresh in doubles. The same
+// source runs natively and, built for Windows, under Wine as a 64-bit and as a 32-bit program, whose
+// own code is built for any i686 processor: the readouts must be identical on every processor.
 #include "colour/hsl.h"
 
 #include <gtest/gtest.h>
