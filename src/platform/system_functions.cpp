@@ -26,10 +26,7 @@ HMODULE CommonControls() noexcept {
 
 // The function of that name in the library, typed as the Windows headers declare it, or nullptr.
 template <typename Function> Function In(HMODULE library, const char* name) noexcept {
-    // The detour through void (*)() is the cast compilers accept between function pointer types.
-    return library == nullptr
-               ? nullptr
-               : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(library, name)));
+    return AsFunction<Function>(library != nullptr ? ::GetProcAddress(library, name) : nullptr);
 }
 
 } // namespace

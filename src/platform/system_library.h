@@ -29,10 +29,15 @@ using NewerFunctionLookup = FARPROC (*)(const wchar_t* library, const char* name
 void UseNewerFunctionLookup(NewerFunctionLookup lookup) noexcept;
 FARPROC FindNewerFunction(const wchar_t* library, const char* name) noexcept;
 
+// What GetProcAddress found, as the function type the caller names. (The detour through void (*)()
+// is the cast compilers accept between function pointer types.)
+template <typename Function> Function AsFunction(FARPROC found) noexcept {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
 // A function that Windows XP lacks, or nullptr: the caller has a plain fallback.
 template <typename Function> Function NewerFunction(const wchar_t* library, const char* name) noexcept {
-    // The detour through void (*)() is the cast compilers accept between function pointer types.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(FindNewerFunction(library, name)));
+    return AsFunction<Function>(FindNewerFunction(library, name));
 }
 
 } // namespace tintora::platform

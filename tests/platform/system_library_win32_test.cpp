@@ -7,30 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cwctype>
 #include <string>
 
 using namespace tintora::platform;
 
 namespace {
 
-std::wstring Folded(std::wstring text) {
-    for (wchar_t& c : text)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return text;
-}
-
+// The folder a loaded module came from, in lower case.
 std::wstring FolderOf(HMODULE module) {
-    wchar_t path[MAX_PATH];
+    wchar_t path[MAX_PATH]{};
     const DWORD length = ::GetModuleFileNameW(module, path, MAX_PATH);
-    const std::wstring file(path, length < MAX_PATH ? length : 0);
-    return Folded(file.substr(0, file.find_last_of(L'\\')));
-}
-
-std::wstring SystemFolder() {
-    wchar_t path[MAX_PATH];
-    const UINT length = ::GetSystemDirectoryW(path, MAX_PATH);
-    return Folded(std::wstring(path, length < MAX_PATH ? length : 0));
+    const std::wstring file(::CharLowerW(path), length < MAX_PATH ? length : 0);
+    return file.substr(0, file.find_last_of(L'\\'));
 }
 
 } // namespace
@@ -39,10 +27,11 @@ TEST(SystemLibrary, ComesFromTheSystemFolderNeverFromBesideTheProgram) {
     const bool asXp = std::getenv("TINTORA_TEST_AS_XP") != nullptr;
     EXPECT_EQ(RestrictLibrarySearch(), !asXp);
     const std::wstring program = FolderOf(nullptr);
+    const std::wstring system = FolderOf(::GetModuleHandleW(L"kernel32.dll"));
     for (const wchar_t* name : {L"ole32.dll", L"oleaut32.dll", L"oleacc.dll", L"shcore.dll", L"dwmapi.dll"}) {
         const HMODULE library = LoadSystemLibrary(name);
         ASSERT_NE(library, nullptr) << name;
-        EXPECT_EQ(FolderOf(library), SystemFolder()) << name;
+        EXPECT_EQ(FolderOf(library), system) << name;
     }
     // The common controls of the manifest's version, from the side-by-side store.
     const HMODULE controls = LoadCommonControls();
@@ -53,7 +42,7 @@ TEST(SystemLibrary, ComesFromTheSystemFolderNeverFromBesideTheProgram) {
         // A library the system loads on our behalf, by its bare name.
         const HMODULE onOurBehalf = ::LoadLibraryW(L"msimg32.dll");
         ASSERT_NE(onOurBehalf, nullptr);
-        EXPECT_EQ(FolderOf(onOurBehalf), SystemFolder());
+        EXPECT_EQ(FolderOf(onOurBehalf), system);
     }
     // What is used through them works: COM and its strings.
     const BSTR text = sys::SysAllocString(L"Tintora");
