@@ -167,6 +167,12 @@ if(CMAKE_OBJDUMP)
            COMMAND ${CMAKE_SOURCE_DIR}/tests/program/imports-in-windows-xp ${CMAKE_OBJDUMP}
                    ${CMAKE_SOURCE_DIR}/reference/windows-xp-exports ${program} ${TINTORA_32BIT_EXE})
 endif()
+# Both carry a manifest that Windows XP SP2 to 11 each read as meant.
+if(CMAKE_RC_COMPILER MATCHES windres)
+  add_test(NAME program_manifest_for_every_windows
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/program/manifest-for-every-windows ${CMAKE_RC_COMPILER} ${program}
+                   ${TINTORA_32BIT_EXE})
+endif()
 if(TINTORA_32BIT_EXE AND CMAKE_OBJDUMP)
   add_test(NAME program_32bit_without_sse
            COMMAND ${CMAKE_SOURCE_DIR}/tests/program/without-sse ${CMAKE_OBJDUMP} ${TINTORA_32BIT_EXE})
