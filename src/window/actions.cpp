@@ -134,12 +134,9 @@ void TintoraWindow::EndSampling(bool cancel) noexcept {
 }
 
 // A key on the focused palette or strip, or while the eyedropper is held (the sampler keeps the focus
-// from the press on). Each key is a pick exactly as a mouse press at that place would be.
+// from the press on). Each key is a pick exactly as a mouse press at that place would be. Escape never
+// comes here: dialog navigation turns it into IDCANCEL, which cancels sampling (OnCommand).
 bool TintoraWindow::OnKeyDown(platform::PictureBox& box, const platform::KeyEvent& event) {
-    if (event.key == platform::kKeyEscape && eyedropper_.Held()) {
-        EndSampling(true);
-        return true;
-    }
     const std::optional<PickKey> key = PickKeyOf(event.key);
     if (!key) return false;
     const bool shift = (event.shift & platform::kShiftHeld) != 0;

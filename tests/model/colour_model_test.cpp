@@ -198,6 +198,37 @@ TEST(ColourModel, RandomSequencesOfActionsSaveWhatNewShows) {
     }
 }
 
+// Escape on the held eyedropper, after any number of samples: the base colour, the strip, the marker
+// and the palette's pick are all as before the press. A release keeps the last sample, and Escape
+// with nothing held takes nothing back.
+TEST(ColourModel, EscapeTakesTheWholePickBackAndAReleaseKeepsIt) {
+    const auto same = [](const ColourModel& a, const ColourModel& b) {
+        return a.Bands() == b.Bands() && a.MarkerPos() == b.MarkerPos() && a.Chosen() == b.Chosen() &&
+               a.PalettePick() == b.PalettePick() && !a.Sampling() && !b.Sampling();
+    };
+    std::mt19937 random(20261207);
+    for (int run = 0; run < 200; ++run) {
+        ColourModel model = StartedWith(static_cast<ColourValue>(random() & 0xFFFFFF));
+        model.PointOnPalette(PointerAction::Press, static_cast<float>(random() % 175),
+                             static_cast<float>(random() % 171), 1, Palette());
+        PressStrip(model, static_cast<float>(random() % kStripRows));
+        const ColourModel before = model;
+        model.BeginSampling();
+        for (int sample = 0; sample <= run % 3; ++sample)
+            model.TakeSample(static_cast<ColourValue>(random() & 0xFFFFFF));
+        model.CancelSampling();
+        ASSERT_TRUE(same(model, before)) << run;
+
+        model.BeginSampling();
+        model.TakeSample(static_cast<ColourValue>(random() & 0xFFFFFF));
+        const ColourModel sampled = model;
+        model.EndSampling();
+        model.CancelSampling();
+        ASSERT_EQ(model.MarkerPos(), ColourModel::kStartMarker) << run;
+        ASSERT_TRUE(model.Bands() == sampled.Bands() && model.Chosen() == sampled.Chosen()) << run;
+    }
+}
+
 // A complete pick of every kind, readouts and spoken texts included, never touches the heap.
 TEST(ColourModel, APickAllocatesNothing) {
     ColourModel model = StartedWith(0x00336699);

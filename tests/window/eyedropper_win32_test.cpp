@@ -97,7 +97,7 @@ TEST_F(HeldEyedropper, APressShowsAMagnifierTakingNeitherFocusNorMouseAndEscapeO
                   Magnifier())
             << "the mouse passes through it";
         if (escape)
-            ::PostMessageW(Sampler(), WM_KEYDOWN, VK_ESCAPE, 1);
+            Key(VK_ESCAPE); // through the program's own pump, which makes it IDCANCEL
         else
             Button(MOUSEEVENTF_LEFTUP);
         EXPECT_TRUE(WaitFor([&] { return !Held() && !MagnifierShown(); })) << escape;
