@@ -137,11 +137,23 @@ class Tintora:
         return self.origin if (0 <= left and left + width <= screen.width_in_pixels and 0 <= top
                                and top + height <= screen.height_in_pixels) else None
 
-    def __exit__(self, *exc):
+    def __exit__(self, failure, *exc):
+        if failure:  # a button a failed test held would spoil the next test's press
+            run("xdotool", "mouseup", 1, check=False)
         self.process.kill()  # nothing, when it has ended
         self.process.wait()
         self.output.close()
         self.x.close()
+
+    def drag_to(self, left, top):  # moves the window there by its title bar, as a user does
+        was = window_box("^Tintora!$")
+        grip = self.origin[0] + scale(60, self.dpi), (was[1] + self.origin[1]) // 2
+        run("xdotool", "mousemove", *grip, "mousedown", 1)
+        for step in (1, 2, 3, 4):
+            run("xdotool", "mousemove", grip[0] + (left - was[0]) * step // 4, grip[1] + (top - was[1]) * step // 4)
+        run("xdotool", "mouseup", 1)
+        wait_for(lambda: window_box("^Tintora!$")[:2], (left, top), what="the dragged window's place")
+        self.locate()
 
     def pixel(self, x, y):  # (red, green, blue) at a client point
         return self.screen_pixel(self.origin[0] + x, self.origin[1] + y)
