@@ -73,6 +73,11 @@ set_tests_properties(win32_controls_tests_as_xp_144 PROPERTIES ENVIRONMENT
 add_test(NAME win32_eyedropper_tests_as_xp COMMAND ${wine_session} wine $<TARGET_FILE:win32_eyedropper_tests>)
 set_tests_properties(win32_eyedropper_tests_as_xp PROPERTIES ENVIRONMENT "TINTORA_TEST_AS_XP=1")
 
+# Monitors of 96 and 144 dpi side by side: the window moved between them, and the magnifier over
+# each. The test answers each monitor's density itself; Wine has one for all.
+tintora_win32_test(win32_density_tests tests/window/density_win32_test.cpp)
+set_tests_properties(win32_density_tests PROPERTIES ENVIRONMENT "TINTORA_DESK=two-monitors" LABELS desk)
+
 # Libraries planted beside a program, under the names of those it loads, are never loaded: the
 # Win32 test of where libraries come from, with and without the restriction of the search, and the
 # real program end to end (test_planted_libraries.py).

@@ -1,6 +1,7 @@
 #include "platform/system_library.h"
 
 #include <cwchar>
+#include <utility>
 
 namespace tintora::platform {
 namespace {
@@ -47,7 +48,9 @@ HMODULE LoadCommonControls() noexcept {
     return LoadSystemLibrary(L"comctl32.dll");
 }
 
-void UseNewerFunctionLookup(NewerFunctionLookup replacement) noexcept { lookup = replacement; }
+NewerFunctionLookup UseNewerFunctionLookup(NewerFunctionLookup replacement) noexcept {
+    return std::exchange(lookup, replacement);
+}
 
 FARPROC FindNewerFunction(const wchar_t* library, const char* name) noexcept { return lookup(library, name); }
 

@@ -25,8 +25,9 @@ HMODULE LoadCommonControls() noexcept;
 
 // Finds a function that Windows XP's library lacks, or answers nullptr.
 using NewerFunctionLookup = FARPROC (*)(const wchar_t* library, const char* name) noexcept;
-// Replaces the look-up, before anything is looked up (each caller keeps what it found).
-void UseNewerFunctionLookup(NewerFunctionLookup lookup) noexcept;
+// Replaces the look-up, before anything is looked up (each caller keeps what it found), and answers
+// the one it replaced, for the new one to pass on what it does not answer itself.
+NewerFunctionLookup UseNewerFunctionLookup(NewerFunctionLookup lookup) noexcept;
 FARPROC FindNewerFunction(const wchar_t* library, const char* name) noexcept;
 
 // What GetProcAddress found, as the function type the caller names. (The detour through void (*)()
