@@ -285,9 +285,10 @@ TEST_F(Densities, TheHeldEyedroppersMagnifierIsSizedForTheMonitorUnderThePointer
     Open();
     HoldOverThePatch();
     const HWND magnifier = ::FindWindowW(Magnifier::kClassName, nullptr);
-    // Each monitor's middle, and its corner next to the other monitor or to no monitor at all.
-    for (const POINT tip :
-         {POINT{-512, -300}, POINT{-3, 165}, POINT{512, 400}, POINT{3, 3}, POINT{1020, 764}}) {
+    // Each monitor's middle, its corners next to the other monitor or to no monitor at all, and the
+    // second's right edge above the primary, where the room to the right is on no monitor.
+    for (const POINT tip : {POINT{-512, -300}, POINT{-3, 165}, POINT{-1020, 164}, POINT{-4, -300},
+                            POINT{512, 400}, POINT{3, 3}, POINT{1020, 764}}) {
         const HMONITOR monitor = ::MonitorFromPoint(tip, MONITOR_DEFAULTTONULL);
         const RECT area = Area(monitor);
         const MagnifierLook look = MagnifierLookAt(DpiOf(monitor));
