@@ -34,6 +34,31 @@ std::optional<std::uint32_t> StoredImColor() {
 
 void DeleteMessengerKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kSubKey); } // it holds values only
 
+void Button(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+}
+
+ColourPatch::ColourPatch(POINT centre, int size, COLORREF colour)
+    : brush(::CreateSolidBrush(colour))
+    , name(L"ColourPatch" + std::to_wstring(colour)) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    const WNDCLASSW windowClass{0,       &::DefWindowProcW, 0,           0,       instance,
+                                nullptr, nullptr,           brush.get(), nullptr, name.c_str()};
+    ::RegisterClassW(&windowClass);
+    window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, name.c_str(), L"",
+                               WS_POPUP, centre.x - size / 2, centre.y - size / 2, size, size, nullptr,
+                               nullptr, instance, nullptr);
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+}
+
+ColourPatch::~ColourPatch() {
+    ::DestroyWindow(window);
+    ::UnregisterClassW(name.c_str(), ::GetModuleHandleW(nullptr));
+}
+
 void PumpMessages(const std::function<void()>& each) {
     MSG message{};
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -116,7 +141,20 @@ std::vector<HWND> WindowTest::Heard() {
     return std::exchange(announced, {});
 }
 
+void WindowTest::Hold() {
+    PointAt(picScreenColor, 5, 5);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(WaitFor([&] { return Held(); })) << "the press did not reach the sampler";
+}
+
+void WindowTest::PointAt(ControlId id, int x, int y) {
+    POINT point{x, y};
+    ::ClientToScreen(form_->Control(id), &point);
+    ::SetCursorPos(point.x, point.y);
+}
+
 void WindowTest::TearDown() {
+    if (::GetAsyncKeyState(VK_LBUTTON) < 0) Button(MOUSEEVENTF_LEFTUP);
     if (hook_ != nullptr) ::UnhookWinEvent(hook_);
     form_.reset();
     PumpMessages(); // takes the WM_QUIT the window posted as it went

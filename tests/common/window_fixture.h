@@ -35,11 +35,27 @@ inline void Press(HWND box, int x, int y) { Mouse(box, WM_LBUTTONDOWN, x, y, MK_
 inline void MoveHeld(HWND box, int x, int y) { Mouse(box, WM_MOUSEMOVE, x, y, MK_LBUTTON); }
 inline void Release(HWND box, int x, int y) { Mouse(box, WM_LBUTTONUP, x, y, 0); }
 
+// A real mouse button, pressed or let go as the system sees it (MOUSEEVENTF_LEFTDOWN, ...).
+void Button(DWORD flags);
+
+// A window of one colour on top of everything, for the pointer to rest on.
+struct ColourPatch {
+    ColourPatch(POINT centre, int size, COLORREF colour);
+    ~ColourPatch();
+    const platform::UniqueHandle<HBRUSH, platform::DeleteGdiObject> brush;
+    const std::wstring name;
+    HWND window = nullptr;
+};
+
 class WindowTest : public ::testing::Test {
 protected:
     TintoraWindow& Open(); // a fresh window, created (started from the registry) and shown
     TintoraWindow& OpenFocused(std::uint32_t stored, ControlId id); // in front, with the focus on id
-    void TearDown() override;
+    void TearDown() override;                                       // lets go of a button a test held
+    // The eyedropper: held while the sampler shows no picture; a real left button pressed on it.
+    bool Held() { return form_->Box(picScreenColor).Picture() == nullptr; }
+    void Hold();
+    void PointAt(ControlId id, int x, int y);
     // A key to the focus through the program's own pump, dialog navigation included; held is
     // VK_SHIFT or VK_CONTROL, held down meanwhile.
     void Key(WPARAM key, BYTE held = 0);

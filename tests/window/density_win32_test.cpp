@@ -60,18 +60,8 @@ FARPROC FromTheTable(const wchar_t* library, const char* name) noexcept {
     return systemLookup(library, name);
 }
 
-void Destroy(HWND window) noexcept { ::DestroyWindow(window); }
-using UniqueWindow = platform::UniqueHandle<HWND, Destroy>;
-
-constexpr const wchar_t* kPatchClass = L"DensityTestPatch";
 constexpr POINT kPatch{60, 60};
-
-void Button(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof input);
-}
+constexpr COLORREF kPatchColour = RGB(30, 120, 200);
 
 SIZE PictureSize(HICON picture) {
     ICONINFO info{};
@@ -83,7 +73,8 @@ SIZE PictureSize(HICON picture) {
     return {bitmap.bmWidth, colour ? bitmap.bmHeight : bitmap.bmHeight / 2};
 }
 
-// What a window shows: the measures of its layout, fonts and pictures, and its client area's pixels.
+// What a window shows: its client area's size, the arrow's place and the pictures' sizes, and the
+// client area's pixels, which show every control's place and font.
 struct Look {
     std::vector<std::string> measures;
     std::vector<COLORREF> pixels;
@@ -108,22 +99,6 @@ protected:
         second_ = ::MonitorFromPoint({-512, -300}, MONITOR_DEFAULTTONULL);
         ASSERT_TRUE(primary_ != nullptr && second_ != nullptr && primary_ != second_)
             << "not on the two-monitor desk (TINTORA_DESK=two-monitors)";
-        // Where the pointer rests while the eyedropper is held, clear of the window and the magnifier:
-        // a patch of one colour.
-        const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-        WNDCLASSW patchClass{};
-        patchClass.lpfnWndProc = &::DefWindowProcW;
-        patchClass.hInstance = instance;
-        patchClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1);
-        patchClass.lpszClassName = kPatchClass;
-        ::RegisterClassW(&patchClass);
-        patch_.reset(::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kPatchClass, L"",
-                                       WS_POPUP | WS_VISIBLE, kPatch.x - 10, kPatch.y - 10, 20, 20, nullptr,
-                                       nullptr, instance, nullptr));
-    }
-    void TearDown() override {
-        if (::GetAsyncKeyState(VK_LBUTTON) < 0) Button(MOUSEEVENTF_LEFTUP);
-        WindowTest::TearDown();
     }
 
     static RECT Area(HMONITOR monitor) {
@@ -132,17 +107,11 @@ protected:
         ::GetMonitorInfoW(monitor, &info);
         return info.rcMonitor;
     }
-    bool Held() { return form_->Box(picScreenColor).Picture() == nullptr; }
-    // A real left button held on the sampler, the pointer then on the patch, the patch sampled.
+    // The eyedropper held, the pointer then on the patch, the patch sampled.
     void HoldOverThePatch() {
-        POINT point{5, 5};
-        ::ClientToScreen(form_->Control(picScreenColor), &point);
-        ::SetCursorPos(point.x, point.y);
-        Button(MOUSEEVENTF_LEFTDOWN);
-        ASSERT_TRUE(WaitFor([&] { return Held(); })) << "the press did not reach the sampler";
+        Hold();
         ::SetCursorPos(kPatch.x, kPatch.y);
-        const COLORREF patch = ::GetSysColor(COLOR_HIGHLIGHT);
-        ASSERT_TRUE(WaitFor([&] { return Chosen() == patch; })) << "the patch was not sampled";
+        ASSERT_TRUE(WaitFor([&] { return Chosen() == kPatchColour; })) << "the patch was not sampled";
     }
     void Release() {
         Button(MOUSEEVENTF_LEFTUP);
@@ -184,25 +153,6 @@ protected:
         RECT client{};
         ::GetClientRect(window, &client);
         look.measures.push_back(Line("density ", form_->Dpi(), ", client area ", client));
-        for (const ControlLayout& layout : kControls) {
-            const bool label = layout.kind == ControlKind::Label;
-            if (layout.kind == ControlKind::Image) continue;
-            if (!label) {
-                RECT place{};
-                ::GetWindowRect(form_->Control(layout.id), &place);
-                ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-                look.measures.push_back(Line(layout.id, " at ", place));
-            }
-            if (layout.kind == ControlKind::PictureBox) continue;
-            const HFONT font =
-                label ? form_->Controls().FontFor(layout)
-                      : reinterpret_cast<HFONT>(::SendMessageW(form_->Control(layout.id), WM_GETFONT, 0, 0));
-            LOGFONTW shape{};
-            ::GetObjectW(font, sizeof shape, &shape);
-            const std::wstring face = shape.lfFaceName;
-            look.measures.push_back(Line(layout.id, " in ", std::string(face.begin(), face.end()), ' ',
-                                         shape.lfHeight, ' ', shape.lfWeight));
-        }
         look.measures.push_back(Line("arrow at ", form_->ArrowPlace()));
         look.measures.push_back(Line("sampler's picture ", PictureSize(form_->Box(picScreenColor).Picture()),
                                      ", its copy ", PictureSize(form_->Box(picMouse).Picture()), ", pointer ",
@@ -245,7 +195,8 @@ protected:
 
     HMONITOR primary_ = nullptr;
     HMONITOR second_ = nullptr;
-    UniqueWindow patch_;
+    // Where the pointer rests while the eyedropper is held, clear of the window and the magnifier.
+    const ColourPatch patch_{kPatch, 20, kPatchColour};
 };
 
 } // namespace

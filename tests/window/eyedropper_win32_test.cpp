@@ -14,40 +14,9 @@ using namespace tintora::testing;
 
 namespace {
 
-void Button(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof input);
-}
-
-// A window of one colour on top of everything for the pointer to rest on.
-struct ColourPatch {
-    ColourPatch(POINT centre, int size, COLORREF colour)
-        : brush(::CreateSolidBrush(colour))
-        , name(L"ColourPatch" + std::to_wstring(colour)) {
-        const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-        const WNDCLASSW windowClass{0,       &::DefWindowProcW, 0,           0,       instance,
-                                    nullptr, nullptr,           brush.get(), nullptr, name.c_str()};
-        ::RegisterClassW(&windowClass);
-        window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, name.c_str(), L"",
-                                   WS_POPUP, centre.x - size / 2, centre.y - size / 2, size, size, nullptr,
-                                   nullptr, instance, nullptr);
-        ::ShowWindow(window, SW_SHOWNOACTIVATE);
-    }
-    ~ColourPatch() {
-        ::DestroyWindow(window);
-        ::UnregisterClassW(name.c_str(), ::GetModuleHandleW(nullptr));
-    }
-    const platform::UniqueHandle<HBRUSH, platform::DeleteGdiObject> brush;
-    const std::wstring name;
-    HWND window = nullptr;
-};
-
 class HeldEyedropper : public WindowTest {
 protected:
     HWND Sampler() { return form_->Control(picScreenColor); }
-    bool Held() { return form_->Box(picScreenColor).Picture() == nullptr; }
     static HWND Magnifier() { return ::FindWindowW(tintora::Magnifier::kClassName, nullptr); }
     static bool MagnifierShown() { return Magnifier() != nullptr && ::IsWindowVisible(Magnifier()); }
     static RECT Place() {
@@ -62,21 +31,6 @@ protected:
     static COLORREF Centre() {
         const RECT place = Place();
         return ScreenAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-    }
-    // Presses a real left button on the sampler and waits until the window has it.
-    void Hold() {
-        PointAt(picScreenColor, 5, 5);
-        Button(MOUSEEVENTF_LEFTDOWN);
-        ASSERT_TRUE(WaitFor([&] { return Held(); })) << "the press did not reach the sampler";
-    }
-    void PointAt(ControlId id, int x, int y) {
-        POINT point{x, y};
-        ::ClientToScreen(form_->Control(id), &point);
-        ::SetCursorPos(point.x, point.y);
-    }
-    void TearDown() override {
-        if (::GetAsyncKeyState(VK_LBUTTON) < 0) Button(MOUSEEVENTF_LEFTUP);
-        WindowTest::TearDown();
     }
 };
 
