@@ -29,9 +29,10 @@ target_include_directories(tintora_unit_tests PRIVATE tests/common)
 include(GoogleTest)
 gtest_discover_tests(tintora_unit_tests)
 
-# Every colour through the HSL inverse: optimised and without the sanitizers, it takes seconds.
-add_executable(tintora_exhaustive_tests tests/colour/hsl_exhaustive_test.cpp src/colour/hsl.cpp
-  src/colour/hsl_inverse.cpp)
+# Every colour and every typed triple through the HSL inverse: optimised and without the sanitizers,
+# it takes seconds.
+add_executable(tintora_exhaustive_tests tests/colour/hsl_exhaustive_test.cpp tests/colour/hsl_every_triple_test.cpp
+  src/colour/hsl.cpp src/colour/hsl_inverse.cpp)
 target_include_directories(tintora_exhaustive_tests PRIVATE src)
 target_compile_options(tintora_exhaustive_tests PRIVATE -O2)
 target_link_libraries(tintora_exhaustive_tests PRIVATE GTest::gtest_main)

@@ -103,8 +103,10 @@ foreach(as_xp 0 1)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
 endforeach()
 
-# Every colour's HSL, on this build's processor (the 32-bit build runs it too).
-add_executable(win32_hsl_every_colour_test tests/colour/hsl_every_colour_test.cpp)
+# Every colour's HSL and every typed triple's colour, on this build's processor (the 32-bit build runs
+# it too).
+add_executable(win32_hsl_every_colour_test tests/colour/hsl_every_colour_test.cpp
+  tests/colour/hsl_every_triple_test.cpp)
 target_link_libraries(win32_hsl_every_colour_test PRIVATE tintora_core gtest_main)
 if(NOT MSVC)
   target_link_options(win32_hsl_every_colour_test PRIVATE -static)

@@ -28,11 +28,11 @@ int HueInDoubles(int red, int green, int blue, int top, int diff) {
     if (red == top) {
         hue = distance(blue) - distance(green);
     } else if (green == top) {
-        hue = (Binary64(80) + distance(red)) - distance(blue);
+        hue = (Binary64::Ratio(80, 1) + distance(red)) - distance(blue);
     } else {
-        hue = (Binary64(160) + distance(green)) - distance(red);
+        hue = (Binary64::Ratio(160, 1) + distance(green)) - distance(red);
     }
-    if (hue < Binary64()) hue = hue + Binary64(240);
+    if (hue.IsNegative()) hue = hue + Binary64::Ratio(240, 1);
     return static_cast<int>(hue.NearestEven());
 }
 

@@ -26,11 +26,10 @@ std::int16_t LumReadout(int sum);
 std::int16_t SatReadout(int sum, int diff);
 std::int16_t HueReadout(ColourValue value);
 
-// The colour whose readouts are exactly these, where one has them; of several, the one nearest the
-// colour the continuous conversion gives. Where none has them, the colour whose readouts are nearest
-// as points of the double cone of colours (luminance the height, hue the angle, saturation the
-// distance from the axis, scaled to nothing at black and white): sat 0 is a grey whatever the hue,
-// lum 0 black. Takes well under a microsecond where the readouts exist.
+// The colour whose readouts are exactly these, where one has them; else the one whose readouts are
+// nearest, sat 0 being a grey whatever the hue, lum 0 black and lum 240 white. Of several, the one
+// nearest the colour the continuous conversion gives. The ranking, exact in integers, is written out
+// in hsl_inverse.cpp. Takes well under a microsecond.
 ColourValue ColourWithHsl(HslColour readouts);
 
 } // namespace tintora

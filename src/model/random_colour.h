@@ -5,6 +5,7 @@
 #include "colour/colour_value.h"
 
 #include <cstdint>
+#include <random>
 
 namespace tintora {
 
@@ -16,6 +17,9 @@ constexpr int RandomChannel(std::uint32_t bits24) { return static_cast<int>(bits
 constexpr ColourValue RandomColour(std::uint32_t bits1, std::uint32_t bits2, std::uint32_t bits3) {
     return PackRgb(RandomChannel(bits1), RandomChannel(bits2), RandomChannel(bits3));
 }
+
+// The engine Random draws from, 32 bits a draw.
+using RandomEngine = std::mt19937;
 
 // 24 uniform random bits: the top ones of a 32-bit engine's draw.
 template <typename Engine> std::uint32_t DrawBits(Engine& engine) {

@@ -57,7 +57,7 @@ bool TintoraWindow::Register(HINSTANCE instance) {
 TintoraWindow::TintoraWindow()
     : palette_(std::make_unique<const PalettePicture>())
     , random_(
-          static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()))
+          static_cast<RandomEngine::result_type>(std::chrono::system_clock::now().time_since_epoch().count()))
     , focusCues_(controls_, *palette_) {}
 
 TintoraWindow::~TintoraWindow() {

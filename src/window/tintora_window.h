@@ -5,6 +5,7 @@
 
 #include "model/colour_model.h"
 #include "model/palette_picture.h"
+#include "model/random_colour.h"
 #include "platform/picture_box.h"
 #include "resources/pictures.h"
 #include "window/accessibility.h"
@@ -15,7 +16,6 @@
 #include "window/focus_cues.h"
 
 #include <memory>
-#include <random>
 
 namespace tintora {
 
@@ -86,7 +86,7 @@ private:
     HWND focus_ = nullptr; // the control to give the focus back to
     ColourModel model_;
     std::unique_ptr<const PalettePicture> palette_;
-    std::mt19937 random_;
+    RandomEngine random_;
     Pictures pictures_;
     // The window's own icons, where its density is not the system's; destroyed after the window.
     platform::UniqueIcon icon_;

@@ -1,6 +1,6 @@
-// Hue, sat and lum typed back into a colour, by name, where several colours read the same. Every
-// colour, and the nearest readouts where none is exact (greys, black and white among them), are
-// checked by the exhaustive tests (hsl_exhaustive_test.cpp).
+// Hue, sat and lum typed back into a colour, by name, where several colours read the same or are as
+// near. Every colour, and the nearest readouts where none is exact (greys, black and white among
+// them), are checked by the exhaustive tests (hsl_exhaustive_test.cpp).
 #include "colour/hsl.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +25,11 @@ TEST(ColourWithHsl, ReadoutsOffTheScaleCountAsItsEnds) {
     EXPECT_EQ(RgbToHsl(ColourWithHsl({250, 240, 120})), (HslColour{240, 240, 120}));
 }
 
-// Where candidates tie exactly, the rounding of the double formulas decides, as in the 64-bit
-// program; exact arithmetic would give #343434, #4D4C4C and #C36F6E.
-TEST(ColourWithHsl, TiesGoAsTheDoublesRoundThem) {
-    EXPECT_EQ(ColourWithHsl({0, 1, 49}), PackRgb(0x34, 0x33, 0x33)) << "as near as grey #343434";
-    EXPECT_EQ(ColourWithHsl({0, 1, 72}), PackRgb(0x4C, 0x4B, 0x4B)) << "reads as #4D4C4C does";
-    EXPECT_EQ(ColourWithHsl({0, 100, 144}), PackRgb(0xC3, 0x6E, 0x6E)) << "exact, as #C36F6E is";
+// The last two rankings of hsl_inverse.cpp, by example.
+TEST(ColourWithHsl, TiesGoToTheColourNearestTheContinuousColourThenToTheSmallerValue) {
+    EXPECT_EQ(ColourWithHsl({0, 1, 49}), PackRgb(0x34, 0x34, 0x34)) << "readouts as near as #343333's";
+    EXPECT_EQ(ColourWithHsl({0, 80, 126}), PackRgb(0xAE, 0x5D, 0x5D))
+        << "as near as #AE5E5D, reading the same";
+    EXPECT_EQ(ColourWithHsl({0, 12, 109}), PackRgb(0x79, 0x6E, 0x6D))
+        << "as near as #796D6E, reading 237,13,109";
 }

@@ -10,6 +10,7 @@
 
 #include "allocation_counter.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -24,6 +25,12 @@ const PalettePicture& Palette() {
 }
 
 constexpr float kHeight = static_cast<float>(kStripRows);
+
+// An engine that draws the same bits every time.
+struct FixedEngine {
+    std::uint32_t bits;
+    std::uint32_t operator()() const { return bits; }
+};
 
 void PressStrip(ColourModel& model, float y) {
     model.PointOnStrip(PointerAction::Press, y, kHeight, 1);
@@ -127,7 +134,9 @@ TEST(ColourModel, StartSamplesAndRandomPutTheMarkerOnTheBase) {
     EXPECT_EQ(model.MarkerPos(), ColourModel::kStartMarker);
     EXPECT_EQ(model.Chosen(), 0x00123456);
     PressStrip(model, 160.0f);
-    model.Randomise(0, 0x800000, 0xFFFFFF);
+    // Each channel from the top 24 bits of a 32-bit draw.
+    FixedEngine lowest{0}, half{0x80000000}, highest{0xFFFFFFFF};
+    model.Randomise(DrawBits(lowest), DrawBits(half), DrawBits(highest));
     EXPECT_EQ(model.Chosen(), PackRgb(1, 128, 255)) << "never a channel of 0";
     EXPECT_EQ(model.Current(), PackRgb(255, 0, 0)) << "Random leaves Current";
     // Every draw makes the channel single precision makes of it: the product stored as a float, so
@@ -136,6 +145,19 @@ TEST(ColourModel, StartSamplesAndRandomPutTheMarkerOnTheBase) {
         const volatile float product = static_cast<float>(bits) * (1.0f / 16777216.0f) * 255.0f;
         ASSERT_EQ(RandomChannel(bits), static_cast<int>(product) + 1) << bits;
     }
+}
+
+// The engine Random draws from reaches both ends of its channels' range.
+TEST(ColourModel, RandomChannelsReachOneAnd255) {
+    RandomEngine random(20261207);
+    int lowest = 255, highest = 1;
+    for (int draw = 0; draw < 10000; ++draw) {
+        const int channel = RandomChannel(DrawBits(random));
+        lowest = std::min(lowest, channel);
+        highest = std::max(highest, channel);
+    }
+    EXPECT_EQ(lowest, 1);
+    EXPECT_EQ(highest, 255);
 }
 
 TEST(ColourModel, SaveStoresNearWhiteForAWhiteBaseAndWhiteFromTheAlwaysWhiteBands) {
