@@ -23,11 +23,15 @@ namespace {
 int primaryDpi = 96;
 int secondDpi = 96;
 
-int DpiOf(HMONITOR monitor) {
+MONITORINFO InfoOf(HMONITOR monitor) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    return ::GetMonitorInfoW(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY) ? secondDpi
-                                                                                       : primaryDpi;
+    ::GetMonitorInfoW(monitor, &info);
+    return info;
+}
+
+int DpiOf(HMONITOR monitor) {
+    return (InfoOf(monitor).dwFlags & MONITORINFOF_PRIMARY) != 0 ? primaryDpi : secondDpi;
 }
 
 UINT WINAPI DpiForWindow(HWND window) {
@@ -101,12 +105,6 @@ protected:
             << "not on the two-monitor desk (TINTORA_DESK=two-monitors)";
     }
 
-    static RECT Area(HMONITOR monitor) {
-        MONITORINFO info{};
-        info.cbSize = sizeof info;
-        ::GetMonitorInfoW(monitor, &info);
-        return info.rcMonitor;
-    }
     // The eyedropper held, the pointer then on the patch, the patch sampled.
     void HoldOverThePatch() {
         Hold();
@@ -139,7 +137,7 @@ protected:
         SIZE size{::MulDiv(frame.right - frame.left, to, from), ::MulDiv(frame.bottom - frame.top, to, from)};
         EXPECT_TRUE(!asked ||
                     ::SendMessageW(window, WM_GETDPISCALEDSIZE, to, reinterpret_cast<LPARAM>(&size)));
-        const RECT area = Area(monitor);
+        const RECT area = InfoOf(monitor).rcMonitor;
         const LONG left = (area.left + area.right - size.cx) / 2,
                    top = (area.top + area.bottom - size.cy) / 2;
         const RECT suggested{left, top, left + size.cx, top + size.cy};
@@ -241,7 +239,7 @@ TEST_F(Densities, TheHeldEyedroppersMagnifierIsSizedForTheMonitorUnderThePointer
     for (const POINT tip : {POINT{-512, -300}, POINT{-3, 165}, POINT{-1020, 164}, POINT{-4, -300},
                             POINT{512, 400}, POINT{3, 3}, POINT{1020, 764}}) {
         const HMONITOR monitor = ::MonitorFromPoint(tip, MONITOR_DEFAULTTONULL);
-        const RECT area = Area(monitor);
+        const RECT area = InfoOf(monitor).rcMonitor;
         const MagnifierLook look = MagnifierLookAt(DpiOf(monitor));
         ::SetCursorPos(tip.x, tip.y);
         RECT place{}, reach{};
