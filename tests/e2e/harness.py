@@ -189,7 +189,12 @@ class Tintora:
         self.heard(1026)
 
     def heard(self, *controls):  # what a screen reader hears from each control: name, value, description
-        return run("wine", PROBE, *controls).stdout.replace("\r", "").split("\n")[:-1]
+        asked = run("wine", PROBE, *controls, check=False)
+        # Now and then on a busy machine Wine fails to start the probe at all ("ShellExecuteEx
+        # failed"), which says nothing of Tintora: it runs once more, and a second failure counts.
+        if asked.returncode != 0:
+            asked = run("wine", PROBE, *controls)
+        return asked.stdout.replace("\r", "").split("\n")[:-1]
 
     def texts(self):  # the readouts: hue, sat, lum, red, green, blue, hex
         return self.heard(1004, 1005, 1006, 1007, 1008, 1009, 1026)[1::3]
